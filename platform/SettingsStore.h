@@ -3,6 +3,8 @@
 // as "ERR_KEY_NOT_OPEN"; a failed write is not reported.
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 class SettingsStore {

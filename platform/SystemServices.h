@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class PlayLog;
+class RebootRequester;
 class SettingsStore;
 
 class SystemServices {
@@ -24,7 +27,13 @@ class SystemServices {
 
 class LinuxSystemServices final : public SystemServices {
  public:
-  LinuxSystemServices(const SettingsStore& settings, PlayLog& log) : settings_(settings), log_(log) {}
+  // Restarts through systemd-logind and switches the display through "Vidshift".
+  LinuxSystemServices(const SettingsStore& settings, PlayLog& log);
+  // The same with the reboot step and the display-mode library given (tests pass a fake
+  // requester and a library of their own, so they never reach the machine).
+  LinuxSystemServices(const SettingsStore& settings, PlayLog& log, RebootRequester& reboot,
+                      QString displayModeLibrary = QStringLiteral("Vidshift"));
+  ~LinuxSystemServices() override;
   int ChangeDisplayMode(int width, int height) override;
   void RestartSystem() override;
   void InhibitScreenSaver(bool on) override;
@@ -34,7 +43,11 @@ class LinuxSystemServices final : public SystemServices {
  private:
   const SettingsStore& settings_;
   PlayLog& log_;
+  std::unique_ptr<RebootRequester> ownReboot_;
+  RebootRequester& reboot_;
+  QString displayModeLibrary_;
   unsigned screenSaverCookie_ = 0;
+  bool screenSaverInhibited_ = false;
 };
 
 class FakeSystemServices final : public SystemServices {
