@@ -1,0 +1,217 @@
+#include "app/MainWindow.h"
+
+#include "app/ScreenFit.h"
+#include "deck/DecoderEngine.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/PlayLog.h"
+#include "platform/SettingsStore.h"
+#include "platform/SystemServices.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+const QString kTitle = QStringLiteral("KORVO XA");
+
+struct ToolButtonSpec {
+  const char* caption;
+  const char* tip;
+};
+
+// Left to right along the top of the window.
+constexpr ToolButtonSpec kToolButtons[] = {
+    {"S", "Shuffle Play List"},
+    {"D", "Delete Clip"},
+    {"L", "Load Mp3's folder/KORVO Play List"},
+    {"V", "Save Play List"},
+    {"C", "Clear Play List"},
+    {"A", "About KORVO"},
+    {"T", "Count Play List Total Play Time"},
+    {"+=", "Add the selected clip to your favorits play list"},
+    {"R", "Remote Control"},
+    {"H", "Help"},
+    {"P", "Set Programs To Play"},
+    {"I", "View engine informations"},
+    {"O", "Set KORVO xa Options and Preferances"},
+    {"m", "Edit Mix Styles"},
+    {"X", "Exit"},
+    {".", ""},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+  setWindowTitle(kTitle);
+  setFixedSize(800, 600);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  BuildControls();
+  connect(&timers_, &TimerTable::Timeout, this, &MainWindow::OnTimer);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+  status_ = new QLabel(QStringLiteral("Ready"), this);
+  status_->setObjectName(QStringLiteral("StatusLine"));
+  status_->setGeometry(6, 578, 788, 18);
+  status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+  startDir_ = new QLabel(this);
+  startDir_->setObjectName(QStringLiteral("StartDir"));
+  startDir_->hide();
+
+  playLogIndicator_ = new QLabel(QStringLiteral("LOG"), this);
+  playLogIndicator_->setObjectName(QStringLiteral("PlayLogIndicator"));
+  playLogIndicator_->setToolTip(QStringLiteral("korvolog.dat"));
+  playLogIndicator_->setGeometry(760, 578, 34, 18);
+  playLogIndicator_->setAlignment(Qt::AlignCenter);
+  playLogIndicator_->setStyleSheet(QStringLiteral("color: #ff5050; font-weight: bold;"));
+  playLogIndicator_->hide();
+
+  auto* clockCaption = new QLabel(QStringLiteral("System Time:"), this);
+  clockCaption->setGeometry(640, 4, 80, 20);
+  clock_ = new QLabel(QStringLiteral("00:00:00"), this);
+  clock_->setObjectName(QStringLiteral("SystemTime"));
+  clock_->setGeometry(722, 4, 72, 20);
+  clock_->setStyleSheet(QStringLiteral("color: #ffb000; font: bold 13px monospace;"));
+
+  BuildToolButtons();
+}
+
+void MainWindow::BuildToolButtons() {
+  int x = 232;
+  for (const auto& spec : kToolButtons) {
+    const QString caption = QString::fromLatin1(spec.caption);
+    auto* b = new QPushButton(caption, this);
+    b->setGeometry(x, 4, 24, 20);
+    b->setFocusPolicy(Qt::NoFocus);
+    if (*spec.tip) b->setToolTip(QString::fromLatin1(spec.tip));
+    toolButtons_.insert(caption, b);
+    x += 25;
+  }
+  connect(toolButtons_.value(QStringLiteral("A")), &QPushButton::clicked, this, &MainWindow::ShowAbout);
+  connect(toolButtons_.value(QStringLiteral("X")), &QPushButton::clicked, this, &MainWindow::RequestExit);
+}
+
+void MainWindow::Start() {
+  // Screen, start folder, adverts folder text.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) screenAtStart_ = screen->size();
+  startDir_->setText(ctx_.startFolder);
+
+  CreateStationFolders();
+
+  timers_.Start(99, 1000);
+  ShowClock();
+
+  ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("CONTROLS INITIALIZED"), QString());
+
+  // Defaults before the settings are read, so missing values fall back to them.
+  settings_ = StationSettings{};
+  ctx_.playLog.SetEnabled(false);
+  ReadSettings();
+
+  if (screenAtStart_.width() != 800 && settings_.changeResolution) {
+    if (ctx_.system.ChangeDisplayMode(800, 600) == 0) {
+      previousScreen_ = screenAtStart_;
+      displayModeChanged_ = true;
+    }
+  }
+
+  if (ctx_.engine.OutputDevices().isEmpty()) {
+    ctx_.dialogs.Message(QStringLiteral("KORVOxa needs one or more audio devices to work with\n[Audio Device(s) Not found]"),
+                         kTitle, Dialogs::Icon::Warning);
+  }
+  settings_.outputDeviceId = 0;
+
+  move(0, 0);
+  FitWindowToScreen();
+}
+
+void MainWindow::CreateStationFolders() {
+  const QString adverts = ctx_.driveC + QStringLiteral("/Adverts");
+  if (!QDir(adverts).exists() && QDir().mkpath(adverts)) {
+    QFile note(adverts + QStringLiteral("/korvodir.txt"));
+    if (note.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      note.write("Directory created by KORVO xa\nIf you uninstall KORVO xa remove this directory\n");
+    }
+    ctx_.dialogs.Message(QStringLiteral("Directory (folder) 'C:\\Adverts' created"), kTitle,
+                         Dialogs::Icon::Information);
+  }
+  const QString programs = ctx_.startFolder + QStringLiteral("Prglists");
+  if (!QDir(programs).exists() && QDir().mkpath(programs)) {
+    ctx_.dialogs.Message(QStringLiteral("Program Lists Directory created"), kTitle, Dialogs::Icon::Information);
+  }
+}
+
+void MainWindow::ReadSettings() {
+  settings_.Read(ctx_.settings);
+  settings_.NormaliseFps();
+  ctx_.playLog.SetEnabled(settings_.keepPlayLog);
+  playLogIndicator_->setVisible(settings_.keepPlayLog);
+}
+
+void MainWindow::FitWindowToScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  if (const auto place = FitToScreen(screen->size())) {
+    move(place->topLeft());
+  }
+}
+
+bool MainWindow::RequestExit() {
+  if (exiting_) return true;
+  const auto answer = ctx_.dialogs.Message(QStringLiteral("Quit KORVO xa?"), kTitle, Dialogs::Icon::Question,
+                                           Dialogs::Buttons::YesNo, Dialogs::Answer::No);
+  if (answer != Dialogs::Answer::Yes) return false;
+  exiting_ = true;
+
+  // Saved before anything stops, so a crash further down loses nothing.
+  settings_.SaveFolders(ctx_.settings);
+  ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("Registry Entries Saved"), QString());
+
+  if (displayModeChanged_ && settings_.changeResolution) {
+    ctx_.system.ChangeDisplayMode(previousScreen_.width(), previousScreen_.height());
+  }
+  timers_.StopAll();
+  ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("APPLICATION EXITED"), QString());
+  done(QDialog::Accepted);
+  return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (exiting_ || RequestExit()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::OnTimer(int id) {
+  switch (id) {
+    case 99:
+      ShowClock();
+      break;
+    default:
+      break;
+  }
+}
+
+void MainWindow::ShowClock() { clock_->setText(ctx_.clock.Now().time().toString(QStringLiteral("HH:mm:ss"))); }
+
+QString MainWindow::ClockText() const { return clock_->text(); }
+QString MainWindow::StatusText() const { return status_->text(); }
+void MainWindow::SetStatus(const QString& text) { status_->setText(text); }
+bool MainWindow::PlayLogIndicatorShown() const { return !playLogIndicator_->isHidden(); }
+
+void MainWindow::ShowAbout() {
+  ctx_.dialogs.Message(QStringLiteral("KORVO xa (With XAudio engine)\n\nTwo-deck MP3 playout for radio stations and DJs."),
+                       QStringLiteral("About KORVO xa"), Dialogs::Icon::Information);
+}

@@ -1,0 +1,68 @@
+// The main program's one window. It owns the station's state for the life of the process
+// and is composed of panels (decks, centre, mix style, songs list, status line); the
+// operations that cross panels read like the station's start-up, timer and exit steps.
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/StationSettings.h"
+#include "platform/TimerTable.h"
+
+#include <QDialog>
+#include <QMap>
+
+class QLabel;
+class QPushButton;
+
+class MainWindow : public QDialog {
+  Q_OBJECT
+ public:
+  explicit MainWindow(AppContext& ctx, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The start-up sequence; runs once, before the window is shown.
+  void Start();
+  // The exit sequence; true when the operator confirmed and the window is closing.
+  bool RequestExit();
+
+  TimerTable& Timers() { return timers_; }
+  const StationSettings& Settings() const { return settings_; }
+  QString StatusText() const;
+  void SetStatus(const QString& text);
+  QString ClockText() const;
+  QPushButton* ToolButton(const QString& caption) const { return toolButtons_.value(caption); }
+  bool PlayLogIndicatorShown() const;
+
+  void ShowAbout();
+
+ public slots:
+  // Enter must never close the window; Escape and the close box ask first.
+  void accept() override {}
+  void reject() override { RequestExit(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildToolButtons();
+  void CreateStationFolders();
+  void ReadSettings();
+  void OnTimer(int id);
+  void ShowClock();
+  void FitWindowToScreen();
+
+  AppContext& ctx_;
+  TimerTable timers_;
+  StationSettings settings_;
+
+  QLabel* status_ = nullptr;
+  QLabel* startDir_ = nullptr;
+  QLabel* playLogIndicator_ = nullptr;
+  QLabel* clock_ = nullptr;
+  QMap<QString, QPushButton*> toolButtons_;
+
+  QSize screenAtStart_;
+  bool displayModeChanged_ = false;
+  QSize previousScreen_;
+  bool exiting_ = false;
+};

@@ -1,0 +1,43 @@
+// Process entry: one copy per user, then the main window until the operator quits.
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/Theme.h"
+#include "deck/DecoderEngine.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/PlayLog.h"
+#include "platform/SettingsStore.h"
+#include "platform/SingleInstance.h"
+#include "platform/SystemServices.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("KORVO XA"));
+  ApplyConsoleTheme(app);
+
+  QtDialogs dialogs(nullptr);
+  // Held for the life of the process, so the lock exists exactly as long as we run.
+  SingleInstance instance(QStringLiteral("PreventSecondInstance"));
+  if (!instance.IsFirst()) {
+    dialogs.Message(QStringLiteral("      KORVO XA is presently active\nYou can't run more than once KORVO XA"),
+                    QStringLiteral("KORVO XA"), Dialogs::Icon::Warning);
+    return 0;
+  }
+
+  SettingsStore settings;
+  SystemClock clock;
+  const QString startFolder = paths::StartFolder();
+  PlayLog playLog(clock, startFolder);
+  LinuxSystemServices system(settings, playLog);
+  XaudioEngine engine;
+  AppContext ctx{settings, clock, dialogs, system, engine, playLog, startFolder, paths::DriveCFolder()};
+
+  MainWindow window(ctx);
+  window.Start();
+  window.show();
+  window.exec();
+  return 0;
+}
