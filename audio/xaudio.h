@@ -30,12 +30,13 @@ enum XaCommand : int {
   XA_MSG_COMMAND_OUTPUT_MODULES_LIST = 28,
   XA_MSG_COMMAND_SET_PLAYER_MODE = 29,        // a = mode
   XA_MSG_SET_OUTPUT_PROPERTY = 31,            // text = property name, a = value
-  XA_MSG_SET_POSITION_RANGE = 40,             // a = range (seconds x FPS)
+  XA_MSG_SET_POSITION_RANGE = 40,             // a = range (seconds x FPS); 400 until set
   XA_MSG_SET_OUTPUT_NAME = 44,                // text = "/dev/dsound/1", "/dev/dsound/2", ""
   XA_MSG_SET_OUTPUT_FEEDBACK = 46,            // a = -1 or 0
-  XA_MSG_SET_OUTPUT_VOLUME = 48,              // a, b, c = levels 0-100, 255 unchanged
+  XA_MSG_SET_OUTPUT_VOLUME = 48,              // a = balance (50 centre), b = deck level, c = player
+                                              // master level; 0-100, 255 unchanged
   XA_MSG_GET_OUTPUT_VOLUME = 49,
-  XA_MSG_SET_CODEC_EQUALIZER = 58,            // eq = 32 bands left, 32 right
+  XA_MSG_SET_CODEC_EQUALIZER = 58,            // eq = 32 bands left, 32 right; band gain v * 12 / 127 dB
 };
 
 // Notification codes.
@@ -49,10 +50,10 @@ enum XaNotification : int {
   XA_MSG_NOTIFY_INPUT_POSITION = 76,    // a = offset, b = range
   XA_MSG_NOTIFY_INPUT_TIMECODE = 78,    // a = hours, b = minutes, c = seconds
   XA_MSG_NOTIFY_INPUT_DURATION = 80,    // a = seconds
-  XA_MSG_NOTIFY_INPUT_STREAM_INFO = 81, // a = version, b = layer, c = kbps, d = Hz
+  XA_MSG_NOTIFY_INPUT_STREAM_INFO = 81, // a = version (1, 2, 3 = MPEG-2.5), b = layer, c = kbps, d = Hz
   XA_MSG_NOTIFY_INPUT_MODULE_INFO = 83, // text
   XA_MSG_NOTIFY_OUTPUT_STATE = 86,      // a = 0 open, 1 closed
-  XA_MSG_NOTIFY_OUTPUT_VOLUME = 92,     // a = volume
+  XA_MSG_NOTIFY_OUTPUT_VOLUME = 92,     // a = player master level (third of 48), b = deck level, c = balance
   XA_MSG_NOTIFY_OUTPUT_MODULE_INFO = 97, // text
   XA_MSG_NOTIFY_CODEC_EQUALIZER = 101,  // eq[0..31]
 };
@@ -74,6 +75,9 @@ enum XaError : int {
   XA_ERROR_OUTPUT_FAILED = -10,
   XA_ERROR_NOT_SUPPORTED = -11,
 };
+// A libmpg123 failure e is reported as XA_ERROR_DECODER_BASE - e (for example -110 for
+// mpg123's error 10), so xaudio_error_string can name the decoder's own reason.
+constexpr int XA_ERROR_DECODER_BASE = -100;
 
 // One command or notification with its payload. Fields not used by a code stay zero.
 struct XA_Message {

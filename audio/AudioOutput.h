@@ -1,0 +1,45 @@
+// One output in use (a PortAudio device or the null output): renders the voices routed
+// to it. Start/Stop and the setters run on the GUI thread; Render runs on the output's
+// own thread (PortAudio's callback or the null output's pacing thread).
+#pragma once
+
+#include "audio/Mixer.h"
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+class AudioOutput {
+ public:
+  AudioOutput(const VoiceSlots& voices, const std::atomic<float>& mainGain) : slots_(voices), mainGain_(mainGain) {}
+  virtual ~AudioOutput() = default;
+  virtual bool Start() = 0;
+  virtual void Stop() = 0;
+
+  int Rate() const { return rate_; }
+  // Time from rendering a frame to hearing it.
+  double LatencySeconds() const { return latency_.load(std::memory_order_relaxed); }
+  void SetRouteMask(unsigned mask) { routeMask_.store(mask, std::memory_order_relaxed); }
+  unsigned RouteMask() const { return routeMask_.load(std::memory_order_relaxed); }
+  // Peak of the main route since the last call, 0-1.
+  float TakePeak() {
+    const uint32_t bits = peakScaled_.exchange(0, std::memory_order_relaxed);
+    return bits / 100000.0f;
+  }
+  // Returns once every render that might have seen a voice just removed from the slots
+  // has finished (a render that starts later cannot see it).
+  void WaitForRendersInFlight() const;
+
+ protected:
+  void Render(float* out, int frames);
+  int rate_ = 44100;
+  std::atomic<double> latency_{0.0};
+
+ private:
+  const VoiceSlots& slots_;
+  const std::atomic<float>& mainGain_;
+  std::atomic<unsigned> routeMask_{1};
+  std::atomic<uint32_t> peakScaled_{0};
+  std::atomic<uint64_t> rendersStarted_{0};
+  std::atomic<uint64_t> rendersDone_{0};
+};

@@ -1,0 +1,173 @@
+#include "audio/Engine.h"
+
+#include "audio/NullOutput.h"
+#include "audio/PaOutput.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cmath>
+
+namespace {
+
+// PortAudio's ALSA/JACK probing prints pages of harmless noise on machines without sound.
+PaError QuietPaInitialize() {
+  fflush(stderr);
+  const int saved = dup(2);
+  const int devNull = open("/dev/null", O_WRONLY);
+  if (saved >= 0 && devNull >= 0) dup2(devNull, 2);
+  const PaError result = Pa_Initialize();
+  if (saved >= 0) {
+    dup2(saved, 2);
+    close(saved);
+  }
+  if (devNull >= 0) close(devNull);
+  return result;
+}
+
+}  // namespace
+
+Engine& Engine::Instance() {
+  static Engine engine;
+  return engine;
+}
+
+Engine::Engine() { nullOnly_ = qgetenv("KORVO_AUDIO") == "null"; }
+
+Engine::~Engine() {
+  outputs_.clear();
+  if (paReady_) Pa_Terminate();
+}
+
+void Engine::ProbeDevices() {
+  if (probed_) return;
+  probed_ = true;
+  if (nullOnly_) {
+    XaOutputDevice d;
+    d.index = 0;
+    d.name = QStringLiteral("Null output");
+    d.hostApi = QStringLiteral("none");
+    d.maxChannels = 2;
+    d.defaultRate = nullRate_;
+    d.defaultLatencyMs = 10;
+    d.isNull = true;
+    devices_.append(d);
+    return;
+  }
+  paReady_ = QuietPaInitialize() == paNoError;
+  if (!paReady_) return;
+  const int count = Pa_GetDeviceCount();
+  for (int i = 0; i < count; ++i) {
+    const PaDeviceInfo* info = Pa_GetDeviceInfo(i);
+    if (!info || info->maxOutputChannels < 2) continue;
+    XaOutputDevice d;
+    d.index = int(devices_.size());
+    d.name = QString::fromUtf8(info->name);
+    const PaHostApiInfo* api = Pa_GetHostApiInfo(info->hostApi);
+    d.hostApi = api ? QString::fromUtf8(api->name) : QString();
+    d.maxChannels = info->maxOutputChannels;
+    d.defaultRate = info->defaultSampleRate;
+    d.defaultLatencyMs = info->defaultLowOutputLatency * 1000.0;
+    devices_.append(d);
+    paIndexOf_.push_back(i);
+  }
+}
+
+QList<XaOutputDevice> Engine::Devices() {
+  ProbeDevices();
+  return devices_;
+}
+
+std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
+  std::unique_ptr<AudioOutput> out;
+  if (paReady_ && !paIndexOf_.empty()) {
+    int pa = (listIndex >= 0 && listIndex < int(paIndexOf_.size())) ? paIndexOf_[size_t(listIndex)]
+                                                                     : Pa_GetDefaultOutputDevice();
+    if (pa == paNoDevice) pa = paIndexOf_.front();
+    out = std::make_unique<PaOutput>(slots_, mainGain_, pa);
+    out->SetRouteMask(mask);
+    if (!out->Start()) out.reset();
+  }
+  if (!out) {  // no device, or it would not open: keep time with the null output
+    out = std::make_unique<NullOutput>(slots_, mainGain_, nullRate_);
+    out->SetRouteMask(mask);
+    out->Start();
+  }
+  for (int route = 0; route < 2; ++route) {
+    if (!(mask & (1u << route))) continue;
+    routeRate_[route].store(out->Rate());
+    routeLatency_[route].store(out->LatencySeconds());
+  }
+  return out;
+}
+
+void Engine::RebuildOutputs() {
+  ProbeDevices();
+  outputs_.clear();  // stops them: no render runs past this point
+  auto resolve = [this](int index) {
+    return (index >= 0 && index < int(paIndexOf_.size())) ? paIndexOf_[size_t(index)] : -1;
+  };
+  const bool shared = nullOnly_ || paIndexOf_.empty() || resolve(mainIndex_) == resolve(monitorIndex_);
+  if (shared) {
+    outputs_.push_back(OpenOutput(mainIndex_, 3u));
+  } else {
+    outputs_.push_back(OpenOutput(mainIndex_, 1u));
+    outputs_.push_back(OpenOutput(monitorIndex_, 2u));
+  }
+}
+
+bool Engine::AddVoice(Voice* voice) {
+  if (outputs_.empty()) RebuildOutputs();
+  return slots_.Add(voice);
+}
+
+void Engine::RemoveVoice(Voice* voice) {
+  slots_.Remove(voice);
+  for (auto& out : outputs_) out->WaitForRendersInFlight();
+}
+
+int Engine::RouteRate(int route) const { return routeRate_[route == kRouteMonitor ? 1 : 0].load(); }
+double Engine::RouteLatency(int route) const { return routeLatency_[route == kRouteMonitor ? 1 : 0].load(); }
+
+void Engine::SetOutputDevices(int mainIndex, int monitorIndex) {
+  if (mainIndex == mainIndex_ && monitorIndex == monitorIndex_ && !outputs_.empty()) return;
+  mainIndex_ = mainIndex;
+  monitorIndex_ = monitorIndex;
+  RebuildOutputs();
+}
+
+void Engine::SetMasterVolume(int value) {
+  masterValue_ = qBound(1, value, 65535);
+  mainGain_.store(MasterToGain(masterValue_));
+}
+
+float Engine::TakeMainPeak() {
+  float peak = 0.0f;
+  for (auto& out : outputs_)
+    if (out->RouteMask() & 1u) peak = std::max(peak, out->TakePeak());
+  return peak;
+}
+
+void Engine::SetNullOutputRate(int rate) {
+  nullRate_ = rate;
+  if (!outputs_.empty()) RebuildOutputs();
+}
+
+NullOutput* Engine::NullOutputFor(int route) {
+  if (outputs_.empty()) RebuildOutputs();
+  for (auto& out : outputs_)
+    if (out->RouteMask() & (1u << route)) return dynamic_cast<NullOutput*>(out.get());
+  return nullptr;
+}
+
+// devices.h
+QList<XaOutputDevice> xaudio_output_devices() { return Engine::Instance().Devices(); }
+void xaudio_set_output_devices(int mainIndex, int monitorIndex) {
+  Engine::Instance().SetOutputDevices(mainIndex, monitorIndex);
+}
+void xaudio_set_master_volume(int value) { Engine::Instance().SetMasterVolume(value); }
+int xaudio_get_master_volume() { return Engine::Instance().MasterVolume(); }
+float xaudio_main_peak() { return Engine::Instance().TakeMainPeak(); }

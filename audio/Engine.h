@@ -1,0 +1,60 @@
+// The engine context: the voice slots, the outputs in use for the main and monitor
+// routes, the master gain and the device list. Created on first use (the C-style API has
+// no handle to hang it on). Everything but RouteLatency/RouteRate runs on the GUI thread.
+#pragma once
+
+#include "audio/AudioOutput.h"
+#include "audio/Mixer.h"
+#include "audio/devices.h"
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+class NullOutput;
+
+class Engine {
+ public:
+  static Engine& Instance();
+  ~Engine();
+
+  // Makes a voice audible on its route; RemoveVoice returns once no output renders it.
+  bool AddVoice(Voice* voice);
+  void RemoveVoice(Voice* voice);
+
+  // Any thread: the rate and latency of the output serving a route.
+  int RouteRate(int route) const;
+  double RouteLatency(int route) const;
+
+  QList<XaOutputDevice> Devices();
+  void SetOutputDevices(int mainIndex, int monitorIndex);
+  void SetMasterVolume(int value);
+  int MasterVolume() const { return masterValue_; }
+  float TakeMainPeak();
+
+  // For tests and benchmarks: the null output's rate, and the null output serving a
+  // route (nullptr when a device serves it).
+  void SetNullOutputRate(int rate);
+  NullOutput* NullOutputFor(int route);
+
+ private:
+  Engine();
+  void ProbeDevices();
+  void RebuildOutputs();
+  std::unique_ptr<AudioOutput> OpenOutput(int listIndex, unsigned mask);
+
+  VoiceSlots slots_;
+  std::atomic<float> mainGain_{1.0f};
+  int masterValue_ = 65535;
+  bool nullOnly_ = false;
+  bool paReady_ = false;
+  bool probed_ = false;
+  int nullRate_ = 44100;
+  QList<XaOutputDevice> devices_;
+  std::vector<int> paIndexOf_;  // listed index -> PortAudio device index
+  int mainIndex_ = -1;
+  int monitorIndex_ = -1;
+  std::vector<std::unique_ptr<AudioOutput>> outputs_;
+  std::atomic<int> routeRate_[2] = {44100, 44100};
+  std::atomic<double> routeLatency_[2] = {0.0, 0.0};
+};

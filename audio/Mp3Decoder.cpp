@@ -1,0 +1,120 @@
+#include "audio/Mp3Decoder.h"
+
+#include "audio/xaudio.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+void InitLibraryOnce() {
+  static std::once_flag once;
+  std::call_once(once, [] { mpg123_init(); });
+}
+
+int DecoderError(int mpgError) { return XA_ERROR_DECODER_BASE - mpgError; }
+
+}  // namespace
+
+Mp3Decoder::Mp3Decoder() {
+  InitLibraryOnce();
+  int err = MPG123_OK;
+  handle_ = mpg123_new(nullptr, &err);
+  if (!handle_) return;
+  mpg123_param(handle_, MPG123_FLAGS, MPG123_GAPLESS | MPG123_FORCE_STEREO | MPG123_QUIET, 0);
+  mpg123_param(handle_, MPG123_RESYNC_LIMIT, 4096, 0);
+  mpg123_format_none(handle_);
+  const long* rates = nullptr;
+  size_t count = 0;
+  mpg123_rates(&rates, &count);
+  for (size_t i = 0; i < count; ++i) mpg123_format(handle_, rates[i], MPG123_STEREO, MPG123_ENC_FLOAT_32);
+}
+
+Mp3Decoder::~Mp3Decoder() {
+  Close();
+  if (handle_) mpg123_delete(handle_);
+}
+
+int Mp3Decoder::Open(const QString& path) {
+  Close();
+  if (!handle_) return XA_ERROR_OUT_OF_MEMORY;
+  const QFileInfo fi(path);
+  if (!fi.exists() || !fi.isFile()) return XA_ERROR_OPEN_FAILED;
+  if (fi.size() == 0) return XA_ERROR_INVALID_FORMAT;
+  if (mpg123_open(handle_, QFile::encodeName(path).constData()) != MPG123_OK) return XA_ERROR_OPEN_FAILED;
+  long rate = 0;
+  int channels = 0, encoding = 0;
+  int err = mpg123_getformat(handle_, &rate, &channels, &encoding);
+  if (err != MPG123_OK) {
+    const int code = (err == MPG123_DONE || err == MPG123_NEED_MORE) ? XA_ERROR_INVALID_FORMAT
+                                                                      : DecoderError(mpg123_errcode(handle_));
+    mpg123_close(handle_);
+    return code == DecoderError(MPG123_OK) ? XA_ERROR_INVALID_FORMAT : code;
+  }
+  // A full header scan makes the length exact and seeking accurate; it reads frame
+  // headers only (a few ms for a long clip).
+  if (mpg123_scan(handle_) != MPG123_OK) {
+    const int code = DecoderError(mpg123_errcode(handle_));
+    mpg123_close(handle_);
+    return code;
+  }
+  const off_t length = mpg123_length(handle_);
+  if (length <= 0) {
+    mpg123_close(handle_);
+    return XA_ERROR_INVALID_FORMAT;
+  }
+  mpg123_frameinfo fi2{};
+  mpg123_info(handle_, &fi2);
+  info_.version = fi2.version == MPG123_1_0 ? 1 : fi2.version == MPG123_2_0 ? 2 : 3;
+  info_.layer = fi2.layer;
+  info_.kbps = fi2.bitrate;
+  info_.rate = int(rate);
+  info_.channels = fi2.mode == MPG123_M_MONO ? 1 : 2;
+  length_ = length;
+  open_ = true;
+  atEnd_ = false;
+  SetEqualizer(eq_);
+  return XA_SUCCESS;
+}
+
+void Mp3Decoder::Close() {
+  if (open_) mpg123_close(handle_);
+  open_ = false;
+  atEnd_ = false;
+  length_ = 0;
+}
+
+int Mp3Decoder::Read(float* out, int maxFrames) {
+  if (!open_ || atEnd_) return 0;
+  size_t done = 0;
+  const int err = mpg123_read(handle_, reinterpret_cast<unsigned char*>(out), size_t(maxFrames) * 2 * sizeof(float),
+                              &done);
+  const int frames = int(done / (2 * sizeof(float)));
+  // NEW_FORMAT cannot change the layout: the output format is fixed to stereo float.
+  if (err != MPG123_OK && err != MPG123_NEW_FORMAT && frames == 0) atEnd_ = true;
+  return frames;
+}
+
+int Mp3Decoder::Seek(int64_t frame) {
+  if (!open_) return XA_ERROR_NO_INPUT;
+  frame = std::clamp<int64_t>(frame, 0, length_);
+  if (mpg123_seek(handle_, off_t(frame), SEEK_SET) < 0) return XA_ERROR_SEEK_FAILED;
+  atEnd_ = frame >= length_;
+  return XA_SUCCESS;
+}
+
+double Mp3Decoder::EqualizerFactor(int value) { return std::pow(10.0, (value * 12.0 / 127.0) / 20.0); }
+
+void Mp3Decoder::SetEqualizer(const std::array<int8_t, 64>& bands) {
+  eq_ = bands;
+  if (!handle_) return;
+  for (int band = 0; band < 32; ++band) {
+    mpg123_eq(handle_, MPG123_LEFT, band, EqualizerFactor(bands[size_t(band)]));
+    mpg123_eq(handle_, MPG123_RIGHT, band, EqualizerFactor(bands[size_t(band) + 32]));
+  }
+}
