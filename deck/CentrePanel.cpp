@@ -1,0 +1,93 @@
+#include "deck/CentrePanel.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+
+#include "deck/EqualizerTable.h"
+
+namespace {
+
+// Upper edge of each slider's band group (32 sub-bands of 689 Hz at 44.1 kHz).
+constexpr const char* kFrequencies[6] = {"700", "1.4k", "2.8k", "5.5k", "9.6k", "22k"};
+constexpr int kEqX = 8, kEqPitch = 16, kEqTop = 92, kEqHeight = 148;
+
+QSlider* Vertical(QWidget* parent, const QRect& geometry) {
+  auto* slider = new QSlider(Qt::Vertical, parent);
+  slider->setGeometry(geometry);
+  slider->setInvertedAppearance(true);  // the minimum at the top, like the deck faders
+  slider->setFocusPolicy(Qt::NoFocus);
+  return slider;
+}
+
+QPixmap FrequencyPicture(int width, int height) {
+  QPixmap pix(width, height);
+  pix.fill(Qt::transparent);
+  QPainter p(&pix);
+  QFont font = p.font();
+  font.setPixelSize(7);
+  p.setFont(font);
+  p.setPen(QColor(200, 200, 200));
+  for (int i = 0; i < 6; ++i) {
+    p.drawText(QRect(i * kEqPitch - 2, 0, kEqPitch + 4, height), Qt::AlignCenter, QString::fromLatin1(kFrequencies[i]));
+  }
+  return pix;
+}
+
+QProgressBar* CrossfadeBar(QWidget* parent, int y) {
+  auto* bar = new QProgressBar(parent);
+  bar->setGeometry(8, y, 134, 10);
+  bar->setRange(0, 100);
+  bar->setValue(0);
+  bar->setTextVisible(false);
+  return bar;
+}
+
+}  // namespace
+
+CentrePanel::CentrePanel(QWidget* parent) : QGroupBox(parent) {
+  setFixedSize(150, 330);
+  mix_ = new QPushButton(QStringLiteral("M I X"), this);
+  mix_->setGeometry(8, 20, 134, 34);
+  mix_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 15px;"));
+  connect(mix_, &QPushButton::clicked, this, &CentrePanel::MixClicked);
+  crossfade1_ = CrossfadeBar(this, 62);
+  crossfade2_ = CrossfadeBar(this, 76);
+  BuildEqualizer();
+  BuildMaster();
+}
+
+void CentrePanel::BuildEqualizer() {
+  for (int i = 0; i < 6; ++i) {
+    QSlider* slider = Vertical(this, QRect(kEqX + i * kEqPitch, kEqTop, 14, kEqHeight));
+    slider->setRange(-kEqualizerRange[i], kEqualizerRange[i]);
+    slider->setValue(0);
+    slider->setSingleStep(2);
+    slider->setToolTip(QStringLiteral("Equalizer %1 Hz").arg(QString::fromLatin1(kFrequencies[i])));
+    eq_[i] = slider;
+  }
+  frequencies_ = new QLabel(this);
+  frequencies_->setGeometry(kEqX, kEqTop + kEqHeight + 2, 6 * kEqPitch, 12);
+  frequencies_->setPixmap(FrequencyPicture(6 * kEqPitch, 12));
+  eqReset_ = new QPushButton(QStringLiteral("eq ="), this);
+  eqReset_->setGeometry(8, 262, 96, 26);
+  eqReset_->setToolTip(QStringLiteral("Reset Equalizer"));
+  eqReset_->setFocusPolicy(Qt::NoFocus);
+}
+
+void CentrePanel::BuildMaster() {
+  master_ = Vertical(this, QRect(114, kEqTop, 28, kEqHeight));
+  master_->setRange(1, 65535);
+  master_->setValue(100);
+  master_->setTickInterval(1465);
+  master_->setTickPosition(QSlider::TicksLeft);
+  master_->setSingleStep(728);
+  master_->setPageStep(728 * 5);
+  master_->setToolTip(QStringLiteral("Master Out"));
+  masterLabel_ = new QLabel(QStringLiteral("-90 db"), this);
+  masterLabel_->setGeometry(104, kEqTop + kEqHeight + 2, 44, 12);
+  masterLabel_->setAlignment(Qt::AlignCenter);
+}

@@ -1,0 +1,42 @@
+// The controls between the decks: "M I X", the two crossfade bars, the six equaliser
+// sliders with their frequency picture, "eq =" and the master fader (about 150 x 330).
+#pragma once
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+
+class CentrePanel : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit CentrePanel(QWidget* parent = nullptr);
+
+  QPushButton* Mix() const { return mix_; }
+  QProgressBar* Crossfade(int n) const { return n == 1 ? crossfade1_ : crossfade2_; }
+  QSlider* EqualizerSlider(int n) const { return eq_[n]; }  // 0 to 5
+  QPushButton* EqualizerReset() const { return eqReset_; }
+  QSlider* Master() const { return master_; }
+  QLabel* MasterLabel() const { return masterLabel_; }
+
+ signals:
+  // "M I X" was clicked (the crossfade is the mix engine's).
+  void MixClicked();
+
+ private:
+  void BuildEqualizer();
+  void BuildMaster();
+
+  QPushButton* mix_ = nullptr;
+  QProgressBar* crossfade1_ = nullptr;
+  QProgressBar* crossfade2_ = nullptr;
+  std::array<QSlider*, 6> eq_{};
+  QLabel* frequencies_ = nullptr;
+  QPushButton* eqReset_ = nullptr;
+  QSlider* master_ = nullptr;
+  QLabel* masterLabel_ = nullptr;
+};

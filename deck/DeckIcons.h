@@ -1,0 +1,8 @@
+// Pictures of the deck controls, painted at first use (no image files to ship).
+#pragma once
+
+#include <QIcon>
+
+#include "deck/PlayerState.h"
+
+QIcon DeckIconPicture(DeckIcon icon);

@@ -1,0 +1,187 @@
+#include "deck/Player.h"
+
+#include <QAbstractButton>
+#include <QSlider>
+
+#include "deck/DeckPanel.h"
+#include "deck/Timecode.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/PlayLog.h"
+
+namespace {
+
+bool VersionMatches(int version) { return (version >> 16 & 0xff) == 3 && (version >> 8 & 0xff) == 2; }
+
+}  // namespace
+
+bool IsAdvertsPath(const QString& name) {
+  if (name.startsWith(QLatin1String("c:\\adverts\\"), Qt::CaseInsensitive)) return true;
+  const QString native = paths::DriveCFolder() + QStringLiteral("/Adverts/");
+  return name.startsWith(native, Qt::CaseInsensitive);
+}
+
+Player::Player(int deck, DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, const DeckConfig& config,
+               DeckPanel& panel, const QAbstractButton& checkOnLoad)
+    : deck_(deck), engine_(engine), log_(log), config_(config), panel_(panel), checkOnLoad_(checkOnLoad) {
+  if (!VersionMatches(engine_.ApiVersion())) {
+    dialogs.Message(QStringLiteral("Xaudio DLL API version mismatch"), QStringLiteral("Xaudio Error"),
+                    Dialogs::Icon::Error);
+    return;
+  }
+  if (engine_.PlayerNew(&player_, this) != 0) player_ = nullptr;
+}
+
+Player::~Player() {
+  if (player_) engine_.PlayerDelete(player_);
+}
+
+void Player::BeginLoad(const QString& title, const QString& path) {
+  panel_.SetTitle(title);
+  inputName_.clear();
+  clipPath_ = path;
+}
+
+void Player::ForgetClip() {
+  panel_.SetTitle(QString());
+  inputName_.clear();
+  clipPath_.clear();
+}
+
+void Player::Send(int code, int a, int b, int c) {
+  if (player_) engine_.Send(player_, code, a, b, c);
+}
+
+void Player::SendText(int code, const QString& text, int a) {
+  if (player_) engine_.SendText(player_, code, text, a);
+}
+
+void Player::SendEqualizer(const std::array<int8_t, 64>& table) {
+  if (!player_) return;
+  XA_Message m;
+  m.code = XA_MSG_SET_CODEC_EQUALIZER;
+  m.eq = table;
+  engine_.Send(player_, m);
+}
+
+void Player::SendLevel() { Send(XA_MSG_SET_OUTPUT_VOLUME, 255, 100 - panel_.Fader()->value(), 255); }
+
+void Player::SendPitch(int value) { SendText(XA_MSG_SET_OUTPUT_PROPERTY, QString::fromLatin1(kPitchProperty), value); }
+
+bool Player::event(QEvent* event) {
+  if (event->type() < XA_EVENT_BASE || !player_) return QObject::event(event);
+  XA_Message m;
+  if (engine_.ParamsToMessage(player_, &m, event) != 0) return QObject::event(event);
+  Handle(m);
+  return true;
+}
+
+void Player::Handle(const XA_Message& m) {
+  switch (m.code) {
+    case XA_MSG_NOTIFY_READY:
+      SendText(XA_MSG_COMMAND_OUTPUT_MODULE_REGISTER, QString::fromLatin1(kModuleRegistration));
+      SendText(XA_MSG_SET_OUTPUT_PROPERTY, QString::fromLatin1(kWindowProperty), config_.windowHandle);
+      engine_.PlayerSetPriority(player_, 2);
+      break;
+    case XA_MSG_NOTIFY_NACK:
+      OnFailed(m);
+      break;
+    case XA_MSG_NOTIFY_PLAYER_STATE:
+      OnState(m.a);
+      break;
+    case XA_MSG_NOTIFY_INPUT_NAME:
+      OnInputName(m.text);
+      break;
+    case XA_MSG_NOTIFY_INPUT_POSITION:
+      OnPosition(static_cast<uint32_t>(m.a), static_cast<uint32_t>(m.b));
+      break;
+    case XA_MSG_NOTIFY_INPUT_DURATION:
+      OnDuration(m.a > 0 ? static_cast<uint32_t>(m.a) : 0);
+      break;
+    case XA_MSG_NOTIFY_INPUT_MODULE_INFO:
+    case XA_MSG_NOTIFY_OUTPUT_MODULE_INFO:
+      if (deck_ == 1) emit ModuleReported(m.code, m.text);
+      break;
+    case XA_MSG_NOTIFY_OUTPUT_STATE:
+      if (m.a == 0) {
+        SendLevel();
+        SendPitch(panel_.Pitch()->value());
+      }
+      break;
+    case XA_MSG_NOTIFY_CODEC_EQUALIZER: {
+      std::array<int8_t, 32> bands{};
+      std::copy_n(m.eq.begin(), bands.size(), bands.begin());
+      emit EqualizerReported(bands);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void Player::OnFailed(const XA_Message& m) {
+  const QString event = QStringLiteral("P%1 Command %2 failed [%3]").arg(deck_).arg(m.a).arg(engine_.ErrorString(m.b));
+  log_.WritePlayLog(QStringLiteral("ERR"), event, QStringLiteral("Decoder Error - Player %1").arg(deck_));
+  // A clip that could not be opened must not leave the previous clip's title on air or be
+  // logged as played.
+  if (m.a == XA_MSG_COMMAND_INPUT_OPEN) ForgetClip();
+}
+
+void Player::OnState(int code) {
+  switch (code) {
+    case XA_STATE_STOPPED:
+      state_ = PlayerState::Stopped;
+      break;
+    case XA_STATE_PLAYING:
+      state_ = PlayerState::Playing;
+      break;
+    case XA_STATE_PAUSED:
+      state_ = PlayerState::Paused;
+      // A drag of the position slider paused the deck; the text stays until it ends.
+      if (seekHold_) return;
+      break;
+    case XA_STATE_EOF:
+      state_ = PlayerState::AtEnd;
+      Send(XA_MSG_COMMAND_SEEK, 0, 1);
+      break;
+    default:
+      state_ = PlayerState::None;
+      return;
+  }
+  panel_.SetStateText(StateText(state_));
+}
+
+void Player::OnInputName(const QString& name) {
+  if (name.size() <= 12) return;
+  // Adverts keep the title the songs list gave them (their file names are codes).
+  if (!IsAdvertsPath(name)) panel_.SetTitle(ClipTitleFromPath(name));
+  inputName_ = name;
+}
+
+void Player::OnPosition(uint32_t offset, uint32_t range) {
+  const uint64_t fps = Fps();
+  panel_.SetElapsed(FormatTimecode(uint64_t{offset} * 1000 / fps, Fps()));
+  // A position past the end (a length estimate that grew) shows no time left, not a wrap.
+  const uint64_t left = range > offset ? range - offset : 0;
+  panel_.SetRemaining(FormatTimecode(left * 1000 / fps, Fps()));
+  // The operator's hand wins over the engine while the thumb is held.
+  if (!panel_.Position()->isSliderDown()) panel_.Position()->setValue(static_cast<int>(offset));
+  positionFrames_ = offset;
+  lengthFrames_ = range;
+}
+
+void Player::OnDuration(uint32_t seconds) {
+  seekHold_ = false;
+  if (!checkOnLoad_.isChecked()) panel_.SetDuration(FormatTimecode(uint64_t{seconds} * 1000, Fps()));
+  const int frames = static_cast<int>(seconds * static_cast<uint32_t>(Fps()));
+  Send(XA_MSG_SET_POSITION_RANGE, frames);
+  Send(XA_MSG_COMMAND_SET_PLAYER_MODE, 1);
+  positionFrames_ = 0;
+  QSlider* slider = panel_.Position();
+  slider->setRange(1, frames);
+  slider->setValue(1);
+  slider->setTickInterval(Fps());
+  slider->setSingleStep(1);
+  panel_.SetCueMark(QString::fromLatin1(kZeroTime));
+  panel_.SetElapsed(QString::fromLatin1(kZeroTime));
+}
