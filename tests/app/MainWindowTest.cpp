@@ -1,0 +1,149 @@
+// The main window's start-up and exit against fakes: settings in a temporary file, a fixed
+// clock, scripted dialogs and a fake engine, in a temporary station folder.
+#include "app/MainWindow.h"
+#include "support/FakeEngine.h"
+#include "support/ScriptedDialogs.h"
+
+#include "platform/Clock.h"
+#include "platform/PlayLog.h"
+#include "platform/SettingsStore.h"
+#include "platform/SystemServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class Station {
+ public:
+  Station() : settings(dir.filePath(QStringLiteral("KORVO XA.ini"))) {
+    QDir(dir.path()).mkpath(QStringLiteral("station"));
+    startFolder = dir.filePath(QStringLiteral("station")) + QLatin1Char('/');
+    driveC = dir.filePath(QStringLiteral("drive_c"));
+    clock.Set(QDateTime(QDate(2001, 3, 7), QTime(9, 5, 3)));
+    XaOutputDevice null;
+    null.name = QStringLiteral("Null output");
+    null.isNull = true;
+    engine.devices = {null};
+    dialogs.defaultAnswer = Dialogs::Answer::Yes;
+  }
+  std::unique_ptr<MainWindow> Open() {
+    log = std::make_unique<PlayLog>(clock, startFolder);
+    ctx = std::make_unique<AppContext>(AppContext{settings, clock, dialogs, system, engine, *log, startFolder, driveC});
+    auto w = std::make_unique<MainWindow>(*ctx);
+    w->Start();
+    return w;
+  }
+  QString LogText() const {
+    QFile f(startFolder + QStringLiteral("korvolog.dat"));
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+  }
+
+  QTemporaryDir dir;
+  SettingsStore settings;
+  FixedClock clock;
+  ScriptedDialogs dialogs;
+  FakeSystemServices system;
+  FakeEngine engine;
+  QString startFolder;
+  QString driveC;
+  std::unique_ptr<PlayLog> log;
+  std::unique_ptr<AppContext> ctx;
+};
+
+TEST(MainWindowStart, FirstStartWithoutSettingsUsesTheDefaults) {
+  Station s;
+  auto w = s.Open();
+  const StationSettings& st = w->Settings();
+  EXPECT_EQ(st.fps, 30);
+  EXPECT_EQ(st.outputDevice, QStringLiteral("DEVICE_NOT_SELECTED"));
+  EXPECT_EQ(st.monitorDevice, QStringLiteral("DEVICE_NOT_SELECTED"));
+  EXPECT_EQ(st.monitorDeviceId, -1);
+  EXPECT_EQ(st.defMixStyle, QStringLiteral("DEF1"));
+  EXPECT_EQ(st.remotePort, QStringLiteral("NULL"));
+  EXPECT_TRUE(st.audioFolder.isEmpty() && st.playListFolder.isEmpty() && st.adListFolder.isEmpty());
+  EXPECT_TRUE(st.startUpProgram.isEmpty());
+  EXPECT_FALSE(st.keepPlayLog);
+  EXPECT_FALSE(w->PlayLogIndicatorShown());
+  EXPECT_EQ(w->windowTitle(), QStringLiteral("KORVO XA"));
+  EXPECT_EQ(w->size(), QSize(800, 600));
+  EXPECT_EQ(w->StatusText(), QStringLiteral("Ready"));
+}
+
+TEST(MainWindowStart, StationFoldersAreCreatedAndReportedOnce) {
+  Station s;
+  s.Open();
+  EXPECT_TRUE(QFile::exists(s.driveC + QStringLiteral("/Adverts/korvodir.txt")));
+  EXPECT_TRUE(QDir(s.startFolder + QStringLiteral("Prglists")).exists());
+  EXPECT_EQ(s.dialogs.Texts(), QStringList({QStringLiteral("Directory (folder) 'C:\\Adverts' created"),
+                                            QStringLiteral("Program Lists Directory created")}));
+  s.dialogs.messages.clear();
+  s.Open();
+  EXPECT_TRUE(s.dialogs.messages.isEmpty()) << s.dialogs.Texts().join(QLatin1Char('|')).toStdString();
+}
+
+TEST(MainWindowStart, FpsOtherThan25Or30CountsAs25) {
+  struct Case {
+    const char* stored;
+    int expected;
+  };
+  for (const Case c : {Case{"24", 25}, Case{"25", 25}, Case{"30", 30}, Case{"garbage", 25}, Case{nullptr, 30}}) {
+    Station s;
+    if (c.stored) s.settings.WriteSettingValue(QStringLiteral("FPS"), QString::fromLatin1(c.stored));
+    EXPECT_EQ(s.Open()->Settings().fps, c.expected) << (c.stored ? c.stored : "missing");
+  }
+}
+
+TEST(MainWindowStart, PlayLogFollowsTheSettingAndTheClockShowsLocalTime) {
+  Station s;
+  s.settings.WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
+  auto w = s.Open();
+  EXPECT_TRUE(w->PlayLogIndicatorShown());
+  EXPECT_TRUE(w->Timers().IsRunning(99));
+  s.clock.AddSecs(60);
+  w->Timers().Fire(99);
+  EXPECT_EQ(w->ClockText(), QStringLiteral("09:06:03"));
+}
+
+TEST(MainWindowStart, NoAudioDeviceIsReported) {
+  Station s;
+  s.engine.devices.clear();
+  s.Open();
+  EXPECT_TRUE(s.dialogs.Texts().contains(
+      QStringLiteral("KORVOxa needs one or more audio devices to work with\n[Audio Device(s) Not found]")));
+}
+
+TEST(MainWindowExit, NoKeepsEverythingRunning) {
+  Station s;
+  auto w = s.Open();
+  s.dialogs.answers.enqueue(Dialogs::Answer::No);
+  EXPECT_FALSE(w->RequestExit());
+  EXPECT_EQ(s.dialogs.messages.last().text, QStringLiteral("Quit KORVO xa?"));
+  EXPECT_EQ(s.dialogs.messages.last().defaultButton, Dialogs::Answer::No);
+  EXPECT_TRUE(w->Timers().IsRunning(99));
+}
+
+TEST(MainWindowExit, YesSavesTheSettingsThenStopsAndLogs) {
+  Station s;
+  s.settings.WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
+  s.settings.WriteSettingValue(QStringLiteral("Def Audio Folder"), QStringLiteral("/music/"));
+  auto w = s.Open();
+  s.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+  EXPECT_TRUE(w->RequestExit());
+  EXPECT_FALSE(w->Timers().IsRunning(99));
+  EXPECT_EQ(s.settings.ReadSettingValue(QStringLiteral("Def Audio Folder")), QStringLiteral("/music/"));
+  EXPECT_EQ(s.settings.ReadSettingValue(QStringLiteral("Def AD List Folder")), QString());
+  const QString log = s.LogText();
+  const int saved = int(log.indexOf(QStringLiteral("\"APP\",\"Registry Entries Saved\"")));
+  const int exited = int(log.indexOf(QStringLiteral("\"APP\",\"APPLICATION EXITED\"")));
+  EXPECT_GE(saved, 0);
+  EXPECT_GT(exited, saved);
+  EXPECT_TRUE(log.startsWith(QStringLiteral("\"07/03/2001\",\"09:05:03\"")));
+}
+
+}  // namespace
