@@ -1,0 +1,45 @@
+// Every way clips get into the songs list: an MP3 folder, a PRL play list, an M3U list
+// (through the "Load clips" command) and files dropped on the window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Dialogs;
+class PlayLog;
+class SongsList;
+struct RememberedFolders;
+
+class ClipLoader {
+ public:
+  enum Kind { kMp3 = 1, kPrl = 2, kM3u = 3 };
+  using StatusSink = std::function<void(const QString&)>;
+  // Receives a dropped advert play list (".epl").
+  using EplHandler = std::function<void(const QString& path)>;
+
+  ClipLoader(SongsList& list, Dialogs& dialogs, PlayLog& log, RememberedFolders& folders, StatusSink status,
+             EplHandler eplHandler = {});
+
+  // The "Load clips" command; kind chooses the filter shown first.
+  void LoadClips(Kind kind);
+  // Inserts the play list's clips at the current item. 0, or -6 when the file can't be read.
+  int LoadPrl(const QString& path);
+  // Inserts the M3U list's paths at the current item; an unreadable file is ignored.
+  int ImportM3u(const QString& path);
+  // Inserts every "*.mp3" of the folder at the current item, in name order.
+  void LoadFolder(const QString& folder);
+  void DropFiles(const QStringList& files);
+
+ private:
+  // Ask before adding to a list that holds clips: false when the load is cancelled.
+  bool AskClearFirst();
+
+  SongsList& list_;
+  Dialogs& dialogs_;
+  PlayLog& log_;
+  RememberedFolders& folders_;
+  StatusSink status_;
+  EplHandler eplHandler_;
+};

@@ -1,0 +1,33 @@
+// Clearing and saving the songs list as a whole.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class Dialogs;
+class PlayLog;
+class SongsList;
+struct RememberedFolders;
+
+class PlayListTools {
+ public:
+  using StatusSink = std::function<void(const QString&)>;
+
+  // releaseAutoButtons lets go of "LOAD NEXT" and "MIX NEXT" after a clear.
+  PlayListTools(SongsList& list, Dialogs& dialogs, PlayLog& log, RememberedFolders& folders, StatusSink status,
+                std::function<void()> releaseAutoButtons);
+
+  // Asks first; 0 when cleared, -1 otherwise.
+  int ClearPlayList();
+  // Asks for the file; 0 when written, -1 for an empty list, a cancel or a write failure.
+  int SavePlayList();
+
+ private:
+  SongsList& list_;
+  Dialogs& dialogs_;
+  PlayLog& log_;
+  RememberedFolders& folders_;
+  StatusSink status_;
+  std::function<void()> releaseAutoButtons_;
+};
