@@ -30,8 +30,14 @@ LinuxSystemServices::~LinuxSystemServices() {
 }
 
 int LinuxSystemServices::ChangeDisplayMode(int width, int height) {
-  QLibrary library(displayModeLibrary_);
-  if (!library.load()) return -1;
+  // Like the DLL search on Windows, the programs' own folder comes first, then the system.
+  QLibrary library;
+  const bool relative = QDir::isRelativePath(displayModeLibrary_);
+  if (relative) library.setFileName(QDir(QCoreApplication::applicationDirPath()).filePath(displayModeLibrary_));
+  if (!relative || !library.load()) {
+    library.setFileName(displayModeLibrary_);
+    if (!library.load()) return -1;
+  }
   using ChangeGraphicsMode = int (*)(int, int, int);
   const auto change = reinterpret_cast<ChangeGraphicsMode>(library.resolve("Change_Graphics_Mode"));
   const int result = change ? change(width, height, 0) : -1;
