@@ -1,0 +1,211 @@
+// Faders, pitch, monitor routing, equaliser and master volume, and the keys that drive them.
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolButton>
+
+#include "DeckFixture.h"
+#include "deck/CentrePanel.h"
+
+namespace {
+
+QKeyEvent Key(QEvent::Type type, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, quint32 native = 0) {
+  return QKeyEvent(type, key, mods, 0, native, 0);
+}
+
+}  // namespace
+
+using LevelsTest = DeckFixture;
+
+TEST_F(LevelsTest, FaderSendsTheLevelAndLabelsIt) {
+  struct Case {
+    int position;
+    int level;
+    const char* label;
+  } cases[] = {{0, 100, "-0 db"}, {30, 70, "-30 db"}, {95, 5, "-95 db"}, {96, 4, "oo"}, {100, 0, "oo"}};
+  Loaded(1, 100, XA_STATE_PLAYING);
+  for (const Case& c : cases) {
+    Panel(1).Fader()->setValue(c.position == 100 ? 99 : 100);  // make each case a change
+    engine.Clear();
+    Panel(1).Fader()->setValue(c.position);
+    EXPECT_EQ(engine.Trace(P(1)), QStringList(QStringLiteral("48:255,%1,255").arg(c.level))) << c.position;
+    EXPECT_EQ(Panel(1).FaderLabel()->text(), QLatin1String(c.label));
+  }
+}
+
+TEST_F(LevelsTest, SetFaderSendsOnlyOnRequest) {
+  D().SetFader(2, 20, false);
+  EXPECT_TRUE(engine.sent.empty());
+  D().SetFader(2, 20, true);
+  EXPECT_EQ(engine.Trace(P(2)), QStringList{"48:255,80,255"});
+  EXPECT_EQ(D().Fader(2), 20);
+}
+
+TEST_F(LevelsTest, PitchSliderSendsAndShowsLabelAndIndicator) {
+  struct Case {
+    int pitch;
+    const char* label;
+    DeckIcon icon;
+  } cases[] = {{1060, "6", DeckIcon::PitchAbove},
+               {1009, "0", DeckIcon::PitchNormal},
+               {955, "-4", DeckIcon::PitchBelow},
+               {990, "-1", DeckIcon::PitchNormal},
+               {1011, "1", DeckIcon::PitchAbove}};
+  D();
+  for (const Case& c : cases) {
+    engine.Clear();
+    Panel(2).Pitch()->setValue(c.pitch);
+    EXPECT_EQ(engine.Trace(P(2)), QStringList(QStringLiteral("31:%1,0,0:OUTPUT.DIRECTSOUND.PITCH").arg(c.pitch)));
+    EXPECT_EQ(Panel(2).PitchLabel()->text(), QLatin1String(c.label));
+    EXPECT_EQ(DeckPanel::IconOf(Panel(2).PitchIndicator()), c.icon) << c.pitch;
+  }
+}
+
+TEST_F(LevelsTest, PitchKeysStepAndStopAtTheEndsOfTheScale) {
+  KeyboardMap keys;
+  D();
+  const auto rightCtrl = Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, KeyboardMap::kNativeControlRight);
+  keys.Handle(rightCtrl, false);
+  const auto pageDown = Key(QEvent::KeyPress, Qt::Key_PageDown, Qt::ControlModifier);
+  Panel(2).Pitch()->setValue(1098);
+  engine.Clear();
+  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(pageDown, false)));
+  EXPECT_EQ(D().Pitch(2), 1100);
+  EXPECT_EQ(engine.Trace(P(2)), QStringList{"31:1100,0,0:OUTPUT.DIRECTSOUND.PITCH"});
+  engine.Clear();
+  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(pageDown, false)));  // 1102: past the scale
+  EXPECT_EQ(D().Pitch(2), 1100);
+  EXPECT_TRUE(engine.sent.empty());
+  EXPECT_EQ(D().Pitch(1), 1000);
+}
+
+TEST_F(LevelsTest, PitchResetOnlyWhenAudiblyOff) {
+  D();
+  Panel(1).Pitch()->setValue(1005);
+  engine.Clear();
+  Panel(1).PitchIndicator()->click();
+  EXPECT_TRUE(engine.sent.empty());
+  EXPECT_EQ(D().Pitch(1), 1005);
+  Panel(1).Pitch()->setValue(940);
+  engine.Clear();
+  Panel(1).PitchIndicator()->click();
+  EXPECT_EQ(engine.Trace(P(1)), QStringList{"31:1000,0,0:OUTPUT.DIRECTSOUND.PITCH"});
+  EXPECT_EQ(D().Pitch(1), 1000);
+  EXPECT_EQ(Panel(1).PitchLabel()->text(), QStringLiteral("0"));
+  EXPECT_EQ(DeckPanel::IconOf(Panel(1).PitchIndicator()), DeckIcon::PitchNormal);
+}
+
+TEST_F(LevelsTest, MonitorNeedsTwoDevices) {
+  Loaded(1, 100, XA_STATE_PLAYING);
+  Panel(1).Monitor()->click();
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("KORVO needs two audio devices to work with cue options"));
+  EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
+  EXPECT_TRUE(engine.sent.empty());
+  EXPECT_FALSE(D().MonitorOut(1));
+}
+
+TEST_F(LevelsTest, MonitorSwitchesOutputAndBack) {
+  engine.devices = TwoDevices();
+  Loaded(2, 100, XA_STATE_PAUSED);
+  D().SetFader(2, 10, false);
+  D().ToggleMonitor(2);
+  EXPECT_EQ(engine.Trace(P(2)), QStringList({"44:0,0,0:/dev/dsound/2", "48:255,90,255"}));
+  EXPECT_EQ(DeckPanel::IconOf(Panel(2).Monitor()), DeckIcon::MonitorCue);
+  engine.Clear();
+  D().ToggleMonitor(2);
+  EXPECT_EQ(engine.Trace(P(2)), QStringList{"44:0,0,0:/dev/dsound/1"});
+  EXPECT_EQ(DeckPanel::IconOf(Panel(2).Monitor()), DeckIcon::MonitorMain);
+  engine.Clear();
+  engine.Notify(P(2), XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_STOPPED);
+  D().ToggleMonitor(2);  // a stopped deck is not switched
+  EXPECT_TRUE(engine.sent.empty());
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(LevelsTest, EqualiserGoesOnlyToDecksThatHaveItOn) {
+  D();
+  D().ToggleEqualizer(1);  // off: a flat table to Player 1
+  auto eq1 = engine.Commands(P(1), XA_MSG_SET_CODEC_EQUALIZER);
+  ASSERT_EQ(eq1.size(), 1u);
+  EXPECT_EQ(eq1[0].eq, (std::array<int8_t, 64>{}));
+  EXPECT_EQ(DeckPanel::IconOf(Panel(1).Equalizer()), DeckIcon::EqOff);
+  engine.Clear();
+  D().Centre()->EqualizerSlider(3)->setValue(-10);
+  EXPECT_TRUE(engine.Commands(P(1)).empty());
+  auto eq2 = engine.Commands(P(2), XA_MSG_SET_CODEC_EQUALIZER);
+  ASSERT_EQ(eq2.size(), 1u);
+  EXPECT_EQ(eq2[0].eq[5], 10);
+  EXPECT_EQ(eq2[0].eq[37], 10);
+  engine.Clear();
+  D().ToggleEqualizer(2);
+  D().ToggleEqualizer(2);  // back on: applies to Player 2 only
+  EXPECT_TRUE(engine.Commands(P(1)).empty());
+  EXPECT_EQ(engine.Commands(P(2), XA_MSG_SET_CODEC_EQUALIZER).size(), 2u);
+  EXPECT_EQ(DeckPanel::IconOf(Panel(2).Equalizer()), DeckIcon::EqOn);
+}
+
+TEST_F(LevelsTest, EqualiserResetFlattensBothDecks) {
+  D();
+  D().ToggleEqualizer(1);
+  D().Centre()->EqualizerSlider(0)->setValue(20);
+  D().Centre()->EqualizerSlider(5)->setValue(-70);
+  engine.Clear();
+  D().Centre()->EqualizerReset()->click();
+  for (int deck : {1, 2}) {
+    const auto eq = engine.Commands(P(deck), XA_MSG_SET_CODEC_EQUALIZER);
+    ASSERT_EQ(eq.size(), 1u) << deck;
+    EXPECT_EQ(eq[0].eq, (std::array<int8_t, 64>{}));
+  }
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(D().Centre()->EqualizerSlider(i)->value(), 0);
+}
+
+TEST_F(LevelsTest, MasterVolumeLabelsAndSetsTheEngine) {
+  D();
+  D().SetMasterVolume(32760, true);
+  EXPECT_EQ(D().Centre()->MasterLabel()->text(), QStringLiteral("-45 db"));
+  EXPECT_EQ(engine.masterVolume, 32776);
+  EXPECT_EQ(D().MasterPosition(), 32760);
+  for (int outside : {0, 65536, -728}) {
+    D().SetMasterVolume(outside, true);
+    EXPECT_EQ(D().MasterPosition(), 32760) << outside;
+    EXPECT_EQ(engine.masterVolume, 32776);
+  }
+  D().SetMainOutputIndex(2);  // a device the master fader does not act on
+  D().SetMasterVolume(728, true);
+  EXPECT_EQ(engine.masterVolume, 32776);
+  EXPECT_EQ(D().Centre()->MasterLabel()->text(), QStringLiteral("-1 db"));
+}
+
+TEST_F(LevelsTest, KeypadKeysMoveTheMasterFaderByOneStep) {
+  KeyboardMap keys;
+  D().SetMasterVolume(32760, true);
+  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(Key(QEvent::KeyPress, Qt::Key_Plus, Qt::KeypadModifier), false)));
+  EXPECT_EQ(D().MasterPosition(), 32760 - 728);
+  EXPECT_EQ(D().Centre()->MasterLabel()->text(), QStringLiteral("-44 db"));
+  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(Key(QEvent::KeyPress, Qt::Key_Minus, Qt::KeypadModifier), false)));
+  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(Key(QEvent::KeyPress, Qt::Key_Minus, Qt::KeypadModifier), false)));
+  EXPECT_EQ(D().MasterPosition(), 32760 + 728);
+}
+
+TEST_F(LevelsTest, CtrlKeysRunTheDeckCommandsOfTheirSide) {
+  KeyboardMap keys;
+  Loaded(2, 100, XA_STATE_PLAYING);
+  keys.Handle(Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, KeyboardMap::kNativeControlRight), false);
+  const auto ctrl = [&](int key) { return keys.Handle(Key(QEvent::KeyPress, key, Qt::ControlModifier), false); };
+  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_C)));
+  EXPECT_TRUE(D().AutoCue(2));
+  EXPECT_FALSE(D().AutoCue(1));
+  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_Q)));
+  EXPECT_FALSE(D().EqOn(2));
+  EXPECT_TRUE(D().EqOn(1));
+  engine.Notify(P(2), XA_MSG_NOTIFY_INPUT_POSITION, 50, 2500);
+  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_T)));
+  EXPECT_EQ(D().CueMarkText(2), QStringLiteral("00:00:02:00"));
+  engine.Clear();
+  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_G)));
+  EXPECT_EQ(engine.Trace(P(2)), QStringList({"6:25,2500,0", "4:0,0,0"}));  // AUTO CUE is on
+  EXPECT_FALSE(D().HandleKeyCommand(ctrl(Qt::Key_S)));  // the main window's
+}
