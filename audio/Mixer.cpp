@@ -95,9 +95,13 @@ int RenderBlock(Voice& v, float* out, int frames, int outRate, float extraGain) 
   const float targetLeft = v.gainLeft.load(std::memory_order_relaxed) * extraGain;
   const float targetRight = v.gainRight.load(std::memory_order_relaxed) * extraGain;
   if (!v.playing.load(std::memory_order_acquire)) {
-    v.appliedLeft = targetLeft;  // a resumed voice starts at its current level
-    v.appliedRight = targetRight;
+    v.wasPlaying = false;
     return 0;
+  }
+  if (!v.wasPlaying) {  // a started or resumed voice begins at its current level
+    v.wasPlaying = true;
+    v.appliedLeft = targetLeft;
+    v.appliedRight = targetRight;
   }
   const int sourceRate = std::max(1, v.sourceRate.load(std::memory_order_relaxed));
   const int pitch = std::clamp(v.pitch.load(std::memory_order_relaxed), 500, 2000);

@@ -55,6 +55,7 @@ struct Voice {
   uint32_t seenGen = 0;
   int64_t consumedSinceFlush = 0;  // source frames taken from the ring since the flush
   double playedFraction = 0;       // source frames heard through the resampler
+  bool wasPlaying = false;
   float appliedLeft = 0.0f;        // gains reached by the last block (ramp start)
   float appliedRight = 0.0f;
   float scratch[kMaxBlock * 2] = {};

@@ -1,0 +1,142 @@
+// The mix function with synthetic rings: no decoder, no device.
+#include "audio/Mixer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = 44100;
+
+void FillConstant(Voice& v, float value, int frames) {
+  std::vector<float> data(size_t(frames) * 2, value);
+  ASSERT_EQ(v.ring.Write(data.data(), frames), frames);
+}
+
+std::vector<float> Mix(const VoiceSlots& slots, int frames, unsigned mask, float mainGain = 1.0f) {
+  std::vector<float> out(size_t(frames) * 2, 99.0f);  // garbage the mix must overwrite
+  MixVoices(slots, out.data(), frames, kRate, mask, mainGain);
+  return out;
+}
+
+struct MixerTest : ::testing::Test {
+  Voice a, b;
+  VoiceSlots slots;
+  void SetUp() override {
+    for (Voice* v : {&a, &b}) {
+      v->sourceRate = kRate;
+      v->playing = true;
+    }
+    slots.Add(&a);
+    slots.Add(&b);
+  }
+};
+
+TEST_F(MixerTest, RoutesEachVoiceOnlyToItsOutputAndAppliesMasterOnlyOnMain) {
+  FillConstant(a, 0.5f, 256);
+  FillConstant(b, 0.25f, 256);
+  a.route = kRouteMain;
+  b.route = kRouteMonitor;
+  Mix(slots, 32, 3u, 0.5f);
+  const auto main = Mix(slots, 64, 1u, 0.5f);
+  const auto monitor = Mix(slots, 64, 2u, 0.5f);
+  const auto both = Mix(slots, 64, 3u, 0.5f);  // one device serving both routes
+  EXPECT_FLOAT_EQ(main[10], 0.25f);            // 0.5 x master 0.5
+  EXPECT_FLOAT_EQ(monitor[10], 0.25f);         // 0.25, no master on the monitor
+  EXPECT_FLOAT_EQ(both[10], 0.25f + 0.25f);
+  EXPECT_EQ(a.ring.Readable(), 256 - 32 - 128);  // rendered by "main" and "both" only
+  EXPECT_EQ(b.ring.Readable(), 256 - 32 - 128);
+}
+
+TEST_F(MixerTest, GainChangeRampsAcrossOneBlockThenHolds) {
+  b.route = kRouteNone;
+  FillConstant(a, 1.0f, 1024);
+  Mix(slots, 64, 1u);  // settles at gain 1
+  a.gainLeft = 0.5f;
+  a.gainRight = 0.5f;
+  const auto ramp = Mix(slots, 100, 1u);
+  for (int i = 1; i < 100; ++i) EXPECT_LT(ramp[size_t(i) * 2], ramp[size_t(i - 1) * 2]);
+  EXPECT_NEAR(ramp[0], 1.0f - 0.005f, 1e-5);
+  EXPECT_NEAR(ramp[99 * 2], 0.5f, 1e-5);
+  const auto held = Mix(slots, 10, 1u);
+  EXPECT_FLOAT_EQ(held[0], 0.5f);
+}
+
+TEST_F(MixerTest, PausedVoiceIsSilentAndKeepsItsAudio) {
+  b.route = kRouteNone;
+  FillConstant(a, 0.5f, 128);
+  a.playing = false;
+  const auto out = Mix(slots, 64, 1u);
+  EXPECT_FLOAT_EQ(out[0], 0.0f);
+  EXPECT_EQ(a.ring.Readable(), 128);
+}
+
+TEST_F(MixerTest, FlushDropsBufferedAudioAndRestartsTheCountAtTheSeekTarget) {
+  b.route = kRouteNone;
+  FillConstant(a, 0.5f, 300);
+  Mix(slots, 100, 1u);
+  EXPECT_EQ(a.playedFrames.load(), 100);
+  a.flushReadIndex = a.ring.WriteIndex();
+  a.flushBase = 5000;
+  a.flushGen.fetch_add(1);
+  FillConstant(a, 0.125f, 50);
+  const auto out = Mix(slots, 100, 1u);
+  EXPECT_EQ(a.ackGen.load(), a.flushGen.load());
+  EXPECT_FLOAT_EQ(out[0], 0.125f);    // new audio, not the stale 0.5
+  EXPECT_FLOAT_EQ(out[120], 0.0f);    // then silence while the decoder catches up
+  EXPECT_EQ(a.playedFrames.load(), 5050);
+  EXPECT_EQ(a.underruns.load(), 1u);
+}
+
+TEST_F(MixerTest, EndedVoiceDrainsAtItsLastFrame) {
+  b.route = kRouteNone;
+  FillConstant(a, 0.5f, 70);
+  a.inputEnded = true;
+  Mix(slots, 64, 1u);
+  EXPECT_FALSE(a.drained.load());
+  Mix(slots, 64, 1u);
+  EXPECT_TRUE(a.drained.load());
+  EXPECT_EQ(a.playedFrames.load(), 70);
+}
+
+TEST_F(MixerTest, ConvertsRateAndPitchThroughTheResampler) {
+  struct Case {
+    int sourceRate, pitch;
+    double outputPerInput;
+  };
+  for (const Case c : {Case{22050, 1000, 2.0}, Case{44100, 1100, 1 / 1.1}, Case{48000, 1000, 44100.0 / 48000}}) {
+    Voice v;
+    VoiceSlots one;
+    one.Add(&v);
+    v.sourceRate = c.sourceRate;
+    v.pitch = c.pitch;
+    v.playing = true;
+    const int input = 10000;
+    FillConstant(v, 0.5f, input);
+    v.inputEnded = true;
+    int sounding = 0;
+    bool steady = true;
+    for (int block = 0; block < 200 && !v.drained.load(); ++block) {
+      const auto out = Mix(one, 441, 1u);
+      for (size_t i = 0; i < out.size(); i += 2) {
+        sounding += std::fabs(out[i]) > 0.25f;
+        if (block > 2 && block < 10) steady = steady && std::fabs(out[i] - 0.5f) < 0.01f;
+      }
+    }
+    EXPECT_TRUE(v.drained.load());
+    EXPECT_TRUE(steady) << "a constant stays constant through the filter";
+    EXPECT_NEAR(sounding, input * c.outputPerInput, 0.01 * input) << c.sourceRate << " " << c.pitch;
+    EXPECT_EQ(v.playedFrames.load(), input);
+  }
+}
+
+TEST(Levels, AreDecibelTrue) {
+  EXPECT_FLOAT_EQ(LevelToGain(100), 1.0f);
+  EXPECT_NEAR(20 * std::log10(LevelToGain(70)), -30.0, 1e-4);
+  EXPECT_EQ(LevelToGain(0), 0.0f);
+  EXPECT_NEAR(20 * std::log10(MasterToGain(65536 - 728 * 6)), -6.0, 1e-4);
+}
+
+}  // namespace
