@@ -1,6 +1,8 @@
 #include "AudioHarness.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 
 #include <cmath>
@@ -35,9 +37,16 @@ int NotificationLog::Find(int code, int from, int a) const {
 }
 
 bool WaitUntil(const std::function<bool()>& done, int limitMs) {
+  // Sleeps in the event loop rather than spinning: the machines running this are small.
+  QEventLoop loop;
   QElapsedTimer t;
   t.start();
-  while (!done() && t.elapsed() < limitMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (done() || t.elapsed() >= limitMs) loop.quit();
+  });
+  poll.start(2);
+  if (!done()) loop.exec();
   return done();
 }
 
