@@ -70,8 +70,9 @@ int xanalyzer_process_file(XA_Analyzer* analyzer, const char* path, XA_AnalyzerI
     frames = xing.frames;
   } else {
     if (mpg123_scan(h) != MPG123_OK) {
+      const int mpgError = mpg123_errcode(h);
       mpg123_close(h);
-      return XA_ERROR_DECODER_BASE - mpg123_errcode(h);
+      return mpgError > 0 ? XA_ERROR_DECODER_BASE - mpgError : XA_ERROR_INVALID_FORMAT;
     }
     samples = mpg123_length(h);
     frames = mpg123_framelength(h);

@@ -17,7 +17,8 @@ void InitLibraryOnce() {
   std::call_once(once, [] { mpg123_init(); });
 }
 
-int DecoderError(int mpgError) { return XA_ERROR_DECODER_BASE - mpgError; }
+// The library's own error when it names one; "not MPEG audio" otherwise.
+int DecoderError(int mpgError) { return mpgError > 0 ? XA_ERROR_DECODER_BASE - mpgError : XA_ERROR_INVALID_FORMAT; }
 
 }  // namespace
 
@@ -49,12 +50,13 @@ int Mp3Decoder::Open(const QString& path) {
   if (mpg123_open(handle_, QFile::encodeName(path).constData()) != MPG123_OK) return XA_ERROR_OPEN_FAILED;
   long rate = 0;
   int channels = 0, encoding = 0;
-  int err = mpg123_getformat(handle_, &rate, &channels, &encoding);
+  const int err = mpg123_getformat(handle_, &rate, &channels, &encoding);
   if (err != MPG123_OK) {
+    // Running out of data before a frame (empty, cut short) is no format at all.
     const int code = (err == MPG123_DONE || err == MPG123_NEED_MORE) ? XA_ERROR_INVALID_FORMAT
                                                                       : DecoderError(mpg123_errcode(handle_));
     mpg123_close(handle_);
-    return code == DecoderError(MPG123_OK) ? XA_ERROR_INVALID_FORMAT : code;
+    return code;
   }
   // A full header scan makes the length exact and seeking accurate; it reads frame
   // headers only (a few ms for a long clip).

@@ -107,17 +107,19 @@ void XA_Player::Handle(const XA_Message& m) {
 }
 
 int XA_Player::OpenInput(const QString& path) {
+  if (path.isEmpty()) return XA_ERROR_INVALID_PARAMETERS;
   const bool hadInput = decoder_.IsOpen();
+  const int previousState = state_;
   voice_.playing.store(false);
   wav_.Finish();
-  if (path.isEmpty()) return XA_ERROR_INVALID_PARAMETERS;
-  const int error = decoder_.Open(path);
+  const int error = decoder_.Open(path);  // closes the previous input in any case
   PublishFlush(0);
   decodeEnded_ = false;
   voice_.inputEnded.store(false);
   state_ = XA_STATE_STOPPED;
   if (error != XA_SUCCESS) {
     if (hadInput) Post(XA_MSG_NOTIFY_INPUT_STATE, 1);
+    if (previousState != XA_STATE_STOPPED) PostState(XA_STATE_STOPPED);
     return error;
   }
   voice_.sourceRate.store(decoder_.Rate());
