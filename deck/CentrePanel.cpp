@@ -11,9 +11,9 @@
 
 namespace {
 
-// Upper edge of each slider's band group (32 sub-bands of 689 Hz at 44.1 kHz).
-constexpr const char* kFrequencies[6] = {"700", "1.4k", "2.8k", "5.5k", "9.6k", "22k"};
-constexpr int kEqX = 8, kEqPitch = 16, kEqTop = 92, kEqHeight = 148;
+// Upper edge in kHz of each slider's band group (32 sub-bands of 689 Hz at 44.1 kHz).
+constexpr const char* kFrequencies[6] = {"0.7", "1.4", "2.8", "5.5", "9.6", "22"};
+constexpr int kEqX = 6, kEqPitch = 15, kEqTop = 92, kEqHeight = 148;
 
 QSlider* Vertical(QWidget* parent, const QRect& geometry) {
   auto* slider = new QSlider(Qt::Vertical, parent);
@@ -39,7 +39,7 @@ QPixmap FrequencyPicture(int width, int height) {
 
 QProgressBar* CrossfadeBar(QWidget* parent, int y) {
   auto* bar = new QProgressBar(parent);
-  bar->setGeometry(8, y, 134, 10);
+  bar->setGeometry(6, y, 124, 10);
   bar->setRange(0, 100);
   bar->setValue(0);
   bar->setTextVisible(false);
@@ -49,9 +49,9 @@ QProgressBar* CrossfadeBar(QWidget* parent, int y) {
 }  // namespace
 
 CentrePanel::CentrePanel(QWidget* parent) : QGroupBox(parent) {
-  setFixedSize(150, 330);
+  setFixedSize(136, 330);
   mix_ = new QPushButton(QStringLiteral("M I X"), this);
-  mix_->setGeometry(8, 20, 134, 34);
+  mix_->setGeometry(6, 20, 124, 34);
   mix_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 15px;"));
   connect(mix_, &QPushButton::clicked, this, &CentrePanel::MixClicked);
   crossfade1_ = CrossfadeBar(this, 62);
@@ -66,20 +66,20 @@ void CentrePanel::BuildEqualizer() {
     slider->setRange(-kEqualizerRange[i], kEqualizerRange[i]);
     slider->setValue(0);
     slider->setSingleStep(2);
-    slider->setToolTip(QStringLiteral("Equalizer %1 Hz").arg(QString::fromLatin1(kFrequencies[i])));
+    slider->setToolTip(QStringLiteral("Equalizer %1 kHz").arg(QString::fromLatin1(kFrequencies[i])));
     eq_[i] = slider;
   }
   frequencies_ = new QLabel(this);
   frequencies_->setGeometry(kEqX, kEqTop + kEqHeight + 2, 6 * kEqPitch, 12);
   frequencies_->setPixmap(FrequencyPicture(6 * kEqPitch, 12));
   eqReset_ = new QPushButton(QStringLiteral("eq ="), this);
-  eqReset_->setGeometry(8, 262, 96, 26);
+  eqReset_->setGeometry(6, 262, 90, 26);
   eqReset_->setToolTip(QStringLiteral("Reset Equalizer"));
   eqReset_->setFocusPolicy(Qt::NoFocus);
 }
 
 void CentrePanel::BuildMaster() {
-  master_ = Vertical(this, QRect(114, kEqTop, 28, kEqHeight));
+  master_ = Vertical(this, QRect(100, kEqTop, 28, kEqHeight));
   master_->setRange(1, 65535);
   master_->setValue(100);
   master_->setTickInterval(1465);
@@ -88,6 +88,6 @@ void CentrePanel::BuildMaster() {
   master_->setPageStep(728 * 5);
   master_->setToolTip(QStringLiteral("Master Out"));
   masterLabel_ = new QLabel(QStringLiteral("-90 db"), this);
-  masterLabel_->setGeometry(104, kEqTop + kEqHeight + 2, 44, 12);
+  masterLabel_->setGeometry(96, kEqTop + kEqHeight + 2, 40, 12);
   masterLabel_->setAlignment(Qt::AlignCenter);
 }

@@ -1,5 +1,5 @@
 // The controls between the decks: "M I X", the two crossfade bars, the six equaliser
-// sliders with their frequency picture, "eq =" and the master fader (about 150 x 330).
+// sliders with their frequency picture, "eq =" and the master fader (136 x 330).
 #pragma once
 
 #include <QGroupBox>

@@ -67,7 +67,7 @@ QString FaderLabelText(int position) {
 
 DeckPanel::DeckPanel(int deck, const QPixmap& digitStrip, QWidget* parent)
     : QGroupBox(QStringLiteral("PLAYER %1").arg(deck), parent), deck_(deck) {
-  setFixedSize(265, 330);
+  setFixedSize(212, 330);
   BuildDisplays(digitStrip);
   BuildTransport();
   BuildLevels();
@@ -75,59 +75,61 @@ DeckPanel::DeckPanel(int deck, const QPixmap& digitStrip, QWidget* parent)
 
 void DeckPanel::BuildDisplays(const QPixmap& digitStrip) {
   counter_ = new DigitDisplay(digitStrip, 11, this);
-  counter_->move(6, 20);
+  counter_->move(4, 20);
   counter_->SetText(QString::fromLatin1(kZeroTime));
   elapsedCopy_ = new QLabel(QString::fromLatin1(kZeroTime), this);
   elapsedCopy_->hide();
-  monitor_ = IconButton(this, QRect(212, 22, 22, 24), DeckIcon::MonitorMain);
-  eq_ = IconButton(this, QRect(237, 22, 22, 24), DeckIcon::EqOn);
-  remaining_ = TimeLabel(this, QRect(6, 54, 120, 16), Qt::AlignLeft);
+  monitor_ = IconButton(this, QRect(128, 244, 24, 24), DeckIcon::MonitorMain);
+  monitor_->setToolTip(QStringLiteral("Monitor"));
+  eq_ = IconButton(this, QRect(158, 244, 24, 24), DeckIcon::EqOn);
+  eq_->setToolTip(QStringLiteral("Equalizer On/Off"));
+  remaining_ = TimeLabel(this, QRect(4, 52, 100, 16), Qt::AlignLeft);
   remaining_->setToolTip(QStringLiteral("Remaining"));
-  duration_ = TimeLabel(this, QRect(139, 54, 120, 16), Qt::AlignRight);
+  duration_ = TimeLabel(this, QRect(108, 52, 100, 16), Qt::AlignRight);
   duration_->setToolTip(QStringLiteral("Duration"));
   title_ = new QLabel(this);
-  title_->setGeometry(6, 72, 253, 18);
+  title_->setGeometry(4, 70, 204, 18);
   title_->setStyleSheet(QStringLiteral("font-weight: bold; color: #f0f0f0;"));
   state_ = new QLabel(this);
-  state_->setGeometry(6, 92, 253, 20);
+  state_->setGeometry(4, 90, 204, 20);
   SetStateText(QStringLiteral("CLOSED"));
 }
 
 void DeckPanel::BuildTransport() {
   position_ = new QSlider(Qt::Horizontal, this);
-  position_->setGeometry(6, 114, 253, 20);
+  position_->setGeometry(4, 112, 204, 20);
   position_->setRange(1, 1);
   position_->setSingleStep(1);
   position_->setTickPosition(QSlider::TicksBelow);
   position_->setFocusPolicy(Qt::NoFocus);
-  stepBack_ = Button(QStringLiteral("<<"), this, QRect(6, 138, 32, 24));
-  cueMark_ = TimeLabel(this, QRect(44, 138, 96, 24), Qt::AlignLeft);
-  setCue_ = IconButton(this, QRect(144, 139, 24, 22), DeckIcon::SetCue);
+  stepBack_ = Button(QStringLiteral("<<"), this, QRect(4, 136, 30, 24));
+  cueMark_ = TimeLabel(this, QRect(38, 136, 88, 24), Qt::AlignLeft);
+  setCue_ = IconButton(this, QRect(130, 137, 24, 22), DeckIcon::SetCue);
   setCue_->setToolTip(QStringLiteral("Set Cue"));
-  stepForward_ = Button(QStringLiteral(">>"), this, QRect(227, 138, 32, 24));
-  play_ = Button(QStringLiteral("PLAY"), this, QRect(6, 168, 74, 30));
-  cue_ = Button(QStringLiteral("Cue"), this, QRect(84, 168, 58, 30));
-  open_ = Button(QStringLiteral("Open"), this, QRect(146, 168, 58, 30));
-  reset_ = Button(QStringLiteral("P"), this, QRect(208, 168, 51, 30));
+  stepForward_ = Button(QStringLiteral(">>"), this, QRect(178, 136, 30, 24));
+  play_ = Button(QStringLiteral("PLAY"), this, QRect(4, 166, 60, 30));
+  cue_ = Button(QStringLiteral("Cue"), this, QRect(68, 166, 48, 30));
+  open_ = Button(QStringLiteral("Open"), this, QRect(120, 166, 48, 30));
+  reset_ = Button(QStringLiteral("P"), this, QRect(172, 166, 36, 30));
   reset_->setToolTip(QStringLiteral("Reset Player"));
 }
 
 void DeckPanel::BuildLevels() {
-  fader_ = VerticalSlider(this, QRect(12, 206, 28, 100), 0, 100, 100, 3);
+  fader_ = VerticalSlider(this, QRect(10, 204, 28, 100), 0, 100, 100, 3);
   fader_->setToolTip(QStringLiteral("Volume"));
   faderLabel_ = new QLabel(this);
-  faderLabel_->setGeometry(2, 308, 52, 16);
+  faderLabel_->setGeometry(0, 306, 48, 16);
   faderLabel_->setAlignment(Qt::AlignCenter);
   SetFaderLabel(fader_->value());
-  pitch_ = VerticalSlider(this, QRect(72, 206, 28, 100), 900, 1100, 1000, 10);
+  pitch_ = VerticalSlider(this, QRect(64, 204, 28, 100), 900, 1100, 1000, 10);
   pitch_->setToolTip(QStringLiteral("Pitch"));
   pitchLabel_ = new QLabel(QStringLiteral("0"), this);
-  pitchLabel_->setGeometry(62, 308, 48, 16);
+  pitchLabel_->setGeometry(54, 306, 48, 16);
   pitchLabel_->setAlignment(Qt::AlignCenter);
-  pitchIndicator_ = IconButton(this, QRect(108, 244, 24, 24), DeckIcon::PitchNormal);
+  pitchIndicator_ = IconButton(this, QRect(98, 244, 24, 24), DeckIcon::PitchNormal);
   pitchIndicator_->setToolTip(QStringLiteral("Pitch Reset"));
   autoCue_ = new QCheckBox(QStringLiteral("C"), this);
-  autoCue_->setGeometry(160, 210, 44, 22);
+  autoCue_->setGeometry(132, 208, 44, 22);
   autoCue_->setToolTip(QStringLiteral("AUTO CUE"));
   autoCue_->setFocusPolicy(Qt::NoFocus);
 }

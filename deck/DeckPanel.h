@@ -1,4 +1,5 @@
-// One deck's controls and displays, laid out for the 800 x 600 console (about 265 x 330).
+// One deck's controls and displays, laid out for the 800 x 600 console (212 x 330: beside the 230-pixel songs list
+// there are 570 pixels for two decks and the centre).
 // Holds no logic: the deck classes read and drive these widgets.
 #pragma once
 

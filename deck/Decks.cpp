@@ -21,7 +21,7 @@ Decks::Decks(DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, TimerTable& 
   checkOnLoad_->setFocusPolicy(Qt::NoFocus);
   checkOnLoad_->setToolTip(QStringLiteral("Check Clip before load"));
   connect(checkOnLoad_, &QPushButton::clicked, this, [this] { hooks_->SetClipInfoText(QString()); });
-  const QPixmap strip = MakeDigitStrip();
+  const QPixmap strip = MakeDigitStrip(16, 24);
   centre_ = new CentrePanel(parent);
   connect(centre_, &CentrePanel::MixClicked, this, &Decks::MixClicked);
   for (int i = 0; i < 2; ++i) {
@@ -38,6 +38,7 @@ Decks::Decks(DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, TimerTable& 
                                            panels_);
   for (auto& player : players_) connect(player.get(), &Player::EqualizerReported, equalizer_.get(), &Equalizer::OnReported);
   master_ = std::make_unique<MasterFader>(*centre_, engine, config_);
+  widgets_ = {panels_[0], panels_[1], centre_, checkOnLoad_};
 }
 
 Decks::~Decks() {
@@ -50,9 +51,8 @@ Decks::~Decks() {
     transports_[i].reset();
     players_[i].reset();
   }
-  for (QWidget* w : {static_cast<QWidget*>(panels_[0]), static_cast<QWidget*>(panels_[1]),
-                     static_cast<QWidget*>(centre_), static_cast<QWidget*>(checkOnLoad_)}) {
-    if (!w->parentWidget()) delete w;
+  for (const QPointer<QWidget>& w : widgets_) {
+    if (w && !w->parentWidget()) delete w.data();
   }
 }
 

@@ -4,9 +4,12 @@
 //
 // Decks 1 and 2; any other deck number is ignored (LoadClip: 3 also means Player 1).
 // The panels are created as children of the parent given; the main window places them.
+// Destroy the Decks before that parent (keep it as a member of the window): the Players
+// write to the panels while notifications arrive.
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -124,4 +127,6 @@ class Decks : public QObject {
   std::array<std::unique_ptr<DeckLevels>, 2> levels_;
   std::unique_ptr<Equalizer> equalizer_;
   std::unique_ptr<MasterFader> master_;
+  // What the destructor deletes unless a window adopted it (or already deleted it).
+  std::array<QPointer<QWidget>, 4> widgets_;
 };

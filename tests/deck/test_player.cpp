@@ -165,3 +165,12 @@ TEST_F(PlayerTest, VersionMismatchWarnsOncePerPlayerAndLeavesTheDecksSilent) {
   D().ResetPlayer(1);
   EXPECT_TRUE(engine.sent.empty());
 }
+
+TEST_F(PlayerTest, DecksOutlivingTheirWindowDoNotTouchItsWidgets) {
+  auto* window = new QWidget;
+  decks = std::make_unique<Decks>(engine, dialogs, log, timers, window);
+  EXPECT_EQ(D().Panel(1)->parentWidget(), window);
+  delete window;  // the window took the panels with it
+  decks.reset();
+  EXPECT_EQ(engine.deleted, 2);
+}
