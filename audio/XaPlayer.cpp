@@ -47,7 +47,10 @@ void XA_Player::Run() {
     std::deque<XA_Message> commands;
     {
       std::unique_lock<std::mutex> lock(mutex_);
-      if (!busy && queue_.empty() && !quit_) wake_.wait_for(lock, std::chrono::milliseconds(10));
+      // The ring holds 0.4 s: waking every 20 ms while playing keeps it full and the
+      // positions flowing; a paused or idle player only waits for commands.
+      const auto idle = std::chrono::milliseconds(state_ == XA_STATE_PLAYING ? 20 : 100);
+      if (!busy && queue_.empty() && !quit_) wake_.wait_for(lock, idle);
       if (quit_) break;
       commands.swap(queue_);
     }

@@ -164,13 +164,19 @@ int main(int argc, char** argv) {
       control_message_send(d->player, eq);
       d->Send(XA_MSG_COMMAND_PLAY);
     }
-    Idle(500);
-    const double idleStart = ProcessCpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    Idle(8000);
-    const double share = (ProcessCpuSeconds() - idleStart) / (wall.elapsed() / 1000.0);
-    std::printf("two decks, pitch 1050 + eq, real time: %.2f %% of one core (target < 2 %%)\n", share * 100);
+    auto shareOfCore = [] {
+      Idle(500);
+      const double start = ProcessCpuSeconds();
+      QElapsedTimer wall;
+      wall.start();
+      Idle(8000);
+      return (ProcessCpuSeconds() - start) / (wall.elapsed() / 1000.0);
+    };
+    const double playing = shareOfCore();
+    for (Deck* d : {&a, &b}) d->Send(XA_MSG_COMMAND_PAUSE);
+    const double paused = shareOfCore();
+    std::printf("two decks, pitch 1050 + eq, real time: %.2f %% of one core (target < 2 %%); "
+                "same two decks paused: %.2f %%\n", playing * 100, paused * 100);
   }
 
   // 3. Play to first sound, and 4. position lag, on the null output.
