@@ -2,10 +2,13 @@
 // bad inputs, commands without input, and clean deletion.
 #include "AudioHarness.h"
 
+#include "audio/devices.h"
+
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -187,6 +190,27 @@ TEST(Player, TwoPlayersShareTheOutputAndEachReachesItsEnd) {
     return a.log.Find(XA_MSG_NOTIFY_PLAYER_STATE, 0, XA_STATE_EOF) >= 0 &&
            b.log.Find(XA_MSG_NOTIFY_PLAYER_STATE, 0, XA_STATE_EOF) >= 0;
   }));
+}
+
+TEST(Player, MasterVolumeScalesTheMainOutputPeak) {
+  ASSERT_EQ(xaudio_output_devices().size(), 1);  // KORVO_AUDIO=null: the null output only
+  TestPlayer p;
+  p.SendText(XA_MSG_COMMAND_INPUT_OPEN, Fixture("tone440_44k_cbr.mp3"));  // peaks at 0.5
+  p.Send(XA_MSG_COMMAND_PLAY);
+  ASSERT_TRUE(p.WaitFor(XA_MSG_NOTIFY_INPUT_POSITION));
+  auto peakOver = [](int ms) {
+    xaudio_main_peak();
+    WaitUntil([] { return false; }, ms);
+    return xaudio_main_peak();
+  };
+  const float full = peakOver(200);
+  xaudio_set_master_volume(65536 - 728 * 20);  // -20 dB
+  EXPECT_EQ(xaudio_get_master_volume(), 65536 - 728 * 20);
+  peakOver(50);  // let the ramp pass
+  const float low = peakOver(200);
+  xaudio_set_master_volume(65535);
+  EXPECT_NEAR(full, 0.5f, 0.05f);
+  EXPECT_NEAR(20 * std::log10(low / full), -20.0, 1.0);
 }
 
 }  // namespace
