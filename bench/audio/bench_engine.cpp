@@ -9,6 +9,7 @@
 
 #include "audio/Engine.h"
 #include "audio/NullOutput.h"
+#include "audio/XaPlayer.h"
 #include "audio/xaudio.h"
 
 #include <QCoreApplication>
@@ -175,8 +176,9 @@ int main(int argc, char** argv) {
     const double playing = shareOfCore();
     for (Deck* d : {&a, &b}) d->Send(XA_MSG_COMMAND_PAUSE);
     const double paused = shareOfCore();
+    const unsigned underruns = a.player->GetVoice().underruns.load() + b.player->GetVoice().underruns.load();
     std::printf("two decks, pitch 1050 + eq, real time: %.2f %% of one core (target < 2 %%); "
-                "same two decks paused: %.2f %%\n", playing * 100, paused * 100);
+                "same two decks paused: %.2f %%; underruns: %u\n", playing * 100, paused * 100, underruns);
   }
 
   // 3. Play to first sound, and 4. position lag, on the null output.
