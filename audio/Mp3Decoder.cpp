@@ -105,8 +105,18 @@ int Mp3Decoder::Read(float* out, int maxFrames) {
 int Mp3Decoder::Seek(int64_t frame) {
   if (!open_) return XA_ERROR_NO_INPUT;
   frame = std::clamp<int64_t>(frame, 0, length_);
-  if (mpg123_seek(handle_, off_t(frame), SEEK_SET) < 0) return XA_ERROR_SEEK_FAILED;
-  atEnd_ = frame >= length_;
+  // Layer III frames borrow bits from the frames before them (the bit reservoir); right
+  // after a seek libmpg123 puts out silence until it has them. Land a few frames early
+  // and decode up to the target, so the audio is there from the first sample.
+  const int64_t preroll = std::min<int64_t>(frame, kSeekPrerollFrames);
+  if (mpg123_seek(handle_, off_t(frame - preroll), SEEK_SET) < 0) return XA_ERROR_SEEK_FAILED;
+  atEnd_ = false;
+  for (int64_t left = preroll; left > 0;) {
+    const int got = Read(scratch_.data(), int(std::min<int64_t>(left, int64_t(scratch_.size() / 2))));
+    if (got <= 0) break;
+    left -= got;
+  }
+  atEnd_ = atEnd_ || frame >= length_;
   return XA_SUCCESS;
 }
 

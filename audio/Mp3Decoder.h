@@ -51,4 +51,6 @@ class Mp3Decoder {
   Mp3StreamInfo info_;
   int64_t length_ = 0;
   std::array<int8_t, 64> eq_{};
+  static constexpr int64_t kSeekPrerollFrames = 4 * 1152;
+  std::array<float, 2 * 1152> scratch_{};
 };
