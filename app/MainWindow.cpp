@@ -1,14 +1,20 @@
 #include "app/MainWindow.h"
 
 #include "app/ScreenFit.h"
+#include "deck/CentrePanel.h"
+#include "deck/DeckPanel.h"
+#include "deck/Decks.h"
 #include "deck/DecoderEngine.h"
+#include "mix/MixStylePanel.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/PlayLog.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -56,7 +62,15 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
   connect(&timers_, &TimerTable::Timeout, this, &MainWindow::OnTimer);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  // Stop both decks before their widgets go.
+  if (decks_) {
+    decks_->Send(1, XA_MSG_COMMAND_STOP);
+    decks_->Send(2, XA_MSG_COMMAND_STOP);
+  }
+  decks_.reset();
+}
 
 void MainWindow::BuildControls() {
   status_ = new QLabel(QStringLiteral("Ready"), this);
@@ -84,6 +98,29 @@ void MainWindow::BuildControls() {
   clock_->setStyleSheet(QStringLiteral("color: #ffb000; font: bold 13px monospace;"));
 
   BuildToolButtons();
+
+  // Keeps the keyboard focus so sliders and buttons never take key strokes themselves.
+  focusHolder_ = new QPushButton(QStringLiteral("Hidden/Focus"), this);
+  focusHolder_->setGeometry(0, 0, 1, 1);
+  focusHolder_->setAutoDefault(false);
+  focusHolder_->lower();
+
+  decks_ = std::make_unique<Decks>(ctx_.engine, ctx_.dialogs, ctx_.playLog, timers_, this);
+  decks_->Panel(1)->move(232, 28);
+  decks_->Centre()->move(232 + 212 + 2, 28);
+  decks_->Panel(2)->move(232 + 212 + 2 + 136 + 2, 28);
+
+  mixStyles_ = new MixStylePanel(mixSettings_, &ctx_.playLog, &ctx_.dialogs, ctx_.startFolder, this);
+  mixStyles_->setGeometry(232, 362, 330, 130);
+  connect(mixStyles_, &MixStylePanel::statusText, this, &MainWindow::SetStatus);
+
+  QPushButton* checkOnLoad = decks_->CheckOnLoadButton();
+  checkOnLoad->setParent(this);
+  checkOnLoad->setGeometry(568, 366, 110, 24);
+  checkOnLoad->setToolTip(QStringLiteral("Check Clip before load"));
+  checkOnLoad->show();
+
+  qApp->installEventFilter(this);
 }
 
 void MainWindow::BuildToolButtons() {
@@ -125,10 +162,10 @@ void MainWindow::Start() {
     }
   }
 
-  if (ctx_.engine.OutputDevices().isEmpty()) {
-    ctx_.dialogs.Message(QStringLiteral("KORVOxa needs one or more audio devices to work with\n[Audio Device(s) Not found]"),
-                         kTitle, Dialogs::Icon::Warning);
-  }
+  decks_->StartupAfterSettings();
+  mixStyles_->StartUp(settings_.defMixStyle);
+
+  decks_->StartupMasterVolume();
   settings_.outputDeviceId = 0;
 
   move(0, 0);
@@ -153,7 +190,10 @@ void MainWindow::CreateStationFolders() {
 
 void MainWindow::ReadSettings() {
   settings_.Read(ctx_.settings);
+  decks_->ReadDeckSettings(ctx_.settings);
+  mixStyles_->setCurrentStyleName(settings_.defMixStyle);
   settings_.NormaliseFps();
+  decks_->SetFps(settings_.fps);
   ctx_.playLog.SetEnabled(settings_.keepPlayLog);
   playLogIndicator_->setVisible(settings_.keepPlayLog);
 }
@@ -174,6 +214,7 @@ bool MainWindow::RequestExit() {
   exiting_ = true;
 
   // Saved before anything stops, so a crash further down loses nothing.
+  decks_->SaveDeckSettings(ctx_.settings);
   settings_.SaveFolders(ctx_.settings);
   ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("Registry Entries Saved"), QString());
 
@@ -191,6 +232,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
   } else {
     event->ignore();
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WindowDeactivate && watched == this) keyboard_.FocusLost();
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this || !isActiveWindow()) return false;
+  const KeyAction action = keyboard_.Handle(*static_cast<QKeyEvent*>(event), /*inSearchBox=*/false);
+  if (event->type() == QEvent::KeyRelease) return false;
+  RouteKey(action);
+  if (action.moveFocus) focusHolder_->setFocus();
+  return !action.passOn;
+}
+
+void MainWindow::RouteKey(const KeyAction& action) {
+  if (decks_->HandleKeyCommand(action)) return;
+  switch (action.command) {
+    case KeyCommand::About:
+      ShowAbout();
+      break;
+    case KeyCommand::Exit:
+      RequestExit();
+      break;
+    default:
+      break;  // the songs list, programs, adverts and options route here as they arrive
   }
 }
 

@@ -5,11 +5,17 @@
 
 #include "app/AppContext.h"
 #include "app/StationSettings.h"
+#include "deck/KeyboardMap.h"
+#include "mix/MixSettings.h"
 #include "platform/TimerTable.h"
 
 #include <QDialog>
 #include <QMap>
 
+#include <memory>
+
+class Decks;
+class MixStylePanel;
 class QLabel;
 class QPushButton;
 
@@ -34,6 +40,10 @@ class MainWindow : public QDialog {
 
   void ShowAbout();
 
+  Decks& DeckSet() { return *decks_; }
+  MixStylePanel& MixStyles() { return *mixStyles_; }
+  MixSettings& MixInForce() { return mixSettings_; }
+
  public slots:
   // Enter must never close the window; Escape and the close box ask first.
   void accept() override {}
@@ -41,6 +51,7 @@ class MainWindow : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
@@ -50,10 +61,18 @@ class MainWindow : public QDialog {
   void OnTimer(int id);
   void ShowClock();
   void FitWindowToScreen();
+  void RouteKey(const KeyAction& action);
 
   AppContext& ctx_;
   TimerTable timers_;
   StationSettings settings_;
+  MixSettings mixSettings_;
+  // Declared after the timers and before nothing that outlives it: the decks' players
+  // must go before the widgets they draw into.
+  std::unique_ptr<Decks> decks_;
+  MixStylePanel* mixStyles_ = nullptr;
+  KeyboardMap keyboard_;
+  QPushButton* focusHolder_ = nullptr;
 
   QLabel* status_ = nullptr;
   QLabel* startDir_ = nullptr;

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   // Held for the life of the process, so the lock exists exactly as long as we run.
   SingleInstance instance(QStringLiteral("PreventSecondInstance"));
   if (!instance.IsFirst()) {
-    dialogs.Message(QStringLiteral("      KORVO XA is presently active\nYou can't run more than once KORVO XA"),
+    static_cast<Dialogs&>(dialogs).Message(QStringLiteral("      KORVO XA is presently active\nYou can't run more than once KORVO XA"),
                     QStringLiteral("KORVO XA"), Dialogs::Icon::Warning);
     return 0;
   }

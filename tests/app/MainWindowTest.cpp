@@ -72,7 +72,6 @@ TEST(MainWindowStart, FirstStartWithoutSettingsUsesTheDefaults) {
   EXPECT_FALSE(w->PlayLogIndicatorShown());
   EXPECT_EQ(w->windowTitle(), QStringLiteral("KORVO XA"));
   EXPECT_EQ(w->size(), QSize(800, 600));
-  EXPECT_EQ(w->StatusText(), QStringLiteral("Ready"));
 }
 
 TEST(MainWindowStart, StationFoldersAreCreatedAndReportedOnce) {
@@ -81,7 +80,8 @@ TEST(MainWindowStart, StationFoldersAreCreatedAndReportedOnce) {
   EXPECT_TRUE(QFile::exists(s.driveC + QStringLiteral("/Adverts/korvodir.txt")));
   EXPECT_TRUE(QDir(s.startFolder + QStringLiteral("Prglists")).exists());
   EXPECT_EQ(s.dialogs.Texts(), QStringList({QStringLiteral("Directory (folder) 'C:\\Adverts' created"),
-                                            QStringLiteral("Program Lists Directory created")}));
+                                            QStringLiteral("Program Lists Directory created"),
+                                            QStringLiteral("Default Mix Styles created!")}));
   s.dialogs.messages.clear();
   s.Open();
   EXPECT_TRUE(s.dialogs.messages.isEmpty()) << s.dialogs.Texts().join(QLatin1Char('|')).toStdString();
