@@ -26,13 +26,13 @@ namespace {
 
 const QString kTitle = QStringLiteral("KORVO XA");
 
-struct ToolButtonSpec {
+struct ToolButtonEntry {
   const char* caption;
   const char* tip;
 };
 
 // Left to right along the top of the window.
-constexpr ToolButtonSpec kToolButtons[] = {
+constexpr ToolButtonEntry kToolButtons[] = {
     {"S", "Shuffle Play List"},
     {"D", "Delete Clip"},
     {"L", "Load Mp3's folder/KORVO Play List"},
@@ -125,12 +125,12 @@ void MainWindow::BuildControls() {
 
 void MainWindow::BuildToolButtons() {
   int x = 232;
-  for (const auto& spec : kToolButtons) {
-    const QString caption = QString::fromLatin1(spec.caption);
+  for (const auto& entry : kToolButtons) {
+    const QString caption = QString::fromLatin1(entry.caption);
     auto* b = new QPushButton(caption, this);
     b->setGeometry(x, 4, 24, 20);
     b->setFocusPolicy(Qt::NoFocus);
-    if (*spec.tip) b->setToolTip(QString::fromLatin1(spec.tip));
+    if (*entry.tip) b->setToolTip(QString::fromLatin1(entry.tip));
     toolButtons_.insert(caption, b);
     x += 25;
   }
