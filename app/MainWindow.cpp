@@ -1,6 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "app/AutoMix.h"
+#include "app/DeckAccessPort.h"
+#include "app/PlayListCommands.h"
 #include "app/ScreenFit.h"
+#include "app/StationClipHooks.h"
 #include "deck/CentrePanel.h"
 #include "deck/DeckPanel.h"
 #include "deck/Decks.h"
@@ -8,9 +12,11 @@
 #include "mix/MixStylePanel.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "platform/PlayLog.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
+#include "playlist/SongsListPanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,6 +25,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -69,6 +76,13 @@ MainWindow::~MainWindow() {
     decks_->Send(1, XA_MSG_COMMAND_STOP);
     decks_->Send(2, XA_MSG_COMMAND_STOP);
   }
+  // Users before what they use: the mix and the list commands refer to the decks, the
+  // decks to the load hooks.
+  autoMix_.reset();
+  if (decks_) decks_->SetClipLoadHooks(nullptr);
+  clipHooks_.reset();
+  commands_.reset();
+  deckAccess_.reset();
   decks_.reset();
 }
 
@@ -120,7 +134,57 @@ void MainWindow::BuildControls() {
   checkOnLoad->setToolTip(QStringLiteral("Check Clip before load"));
   checkOnLoad->show();
 
+  BuildSongsList();
+  autoMix_ = std::make_unique<AutoMix>(*decks_, songsPanel_->List(), commands_->Feed(), *mixStyles_, mixSettings_,
+                                       timers_, ctx_.system, ctx_.playLog,
+                                       [this](const QString& text) { SetStatus(text); }, this);
+  autoMix_->LoadNextButton()->setGeometry(568, 396, 110, 24);
+  autoMix_->MixNextButton()->setGeometry(568, 424, 110, 24);
+  ConnectCommands();
+
   qApp->installEventFilter(this);
+}
+
+void MainWindow::BuildSongsList() {
+  const auto status = [this](const QString& text) { SetStatus(text); };
+  songsPanel_ = new SongsListPanel(ctx_.playLog, status, this);
+  songsPanel_->setGeometry(6, 28, 220, 546);
+  // Read-only until it has the focus: in mix mode keys are console commands.
+  songsPanel_->SearchField()->setReadOnly(true);
+  deckAccess_ = std::make_unique<DeckAccessPort>(*decks_, mixSettings_);
+  PlayListCommands::Hooks hooks;
+  hooks.status = status;
+  hooks.releaseAutoButtons = [this] { autoMix_->SetLoadNext(false); };
+  hooks.focusHidden = [this] { focusHolder_->setFocus(); };
+  hooks.fps = [this] { return settings_.fps; };
+  hooks.createPlayList = [this] { ctx_.system.StartProgram(QStringLiteral("KorvoPrl")); };
+  commands_ = std::make_unique<PlayListCommands>(*songsPanel_, *deckAccess_, ctx_.dialogs, ctx_.playLog, folders_,
+                                                 ctx_.startFolder, this, std::move(hooks));
+  StationClipHooks::StyleChoice choice;
+  choice.defaultStyle = [this] { return settings_.defMixStyle; };
+  clipHooks_ = std::make_unique<StationClipHooks>(commands_->Information(), commands_->Feed(), *songsPanel_,
+                                                  *mixStyles_, mixSettings_, std::move(choice));
+  decks_->SetClipLoadHooks(clipHooks_.get());
+}
+
+void MainWindow::ConnectCommands() {
+  connect(decks_.get(), &Decks::MixClicked, this, [this] { autoMix_->Engine().StartMix(); });
+  connect(decks_.get(), &Decks::OpenRequested, this, [this](int deck) { commands_->OpenIntoDeck(deck); });
+  connect(decks_.get(), &Decks::ClipOpenFailed, autoMix_.get(), &AutoMix::OnClipOpenFailed);
+  connect(decks_.get(), &Decks::ClipOpened, autoMix_.get(), &AutoMix::OnClipOpened);
+  const auto button = [this](const char* caption, auto&& slot) {
+    connect(toolButtons_.value(QString::fromLatin1(caption)), &QPushButton::clicked, this, slot);
+  };
+  button("S", [this] { commands_->Shuffle(); });
+  button("D", [this] { commands_->RemoveClip(); });
+  button("L", [this] {
+    commands_->LoadClips(ClipLoader::kMp3);
+    FitWindowToScreen();
+  });
+  button("V", [this] { commands_->Save(); });
+  button("C", [this] { commands_->Clear(); });
+  button("T", [this] { commands_->CountTimes(); });
+  button("+=", [this] { commands_->AddToFavourites(); });
 }
 
 void MainWindow::BuildToolButtons() {
@@ -170,6 +234,23 @@ void MainWindow::Start() {
 
   move(0, 0);
   FitWindowToScreen();
+
+  songsPanel_->List().ClearSongsList();
+  LoadStartUpPlayList();
+}
+
+void MainWindow::LoadStartUpPlayList() {
+  SongsList& list = songsPanel_->List();
+  if (list.Count() != 0 || settings_.startUpProgram.isEmpty()) return;
+  if (commands_->Loader().LoadPrl(paths::ResolvePath(settings_.startUpProgram)) != 0 || list.Count() < 1) return;
+  commands_->Shuffle();
+  list.SelectItem(0);
+  decks_->SetCheckOnLoad(true);
+  songsPanel_->SetClipInfoText(QString());
+  autoMix_->SetLoadNext(true);
+  autoMix_->SetMixNext(true);
+  commands_->Feed().LoadSelectedIntoPlayer(0);
+  timers_.Start(MixEngine::kStartUpMix, 5000);
 }
 
 void MainWindow::CreateStationFolders() {
@@ -194,6 +275,8 @@ void MainWindow::ReadSettings() {
   mixStyles_->setCurrentStyleName(settings_.defMixStyle);
   settings_.NormaliseFps();
   decks_->SetFps(settings_.fps);
+  autoMix_->Engine().SetFps(settings_.fps);
+  folders_ = RememberedFolders{settings_.audioFolder, settings_.playListFolder};
   ctx_.playLog.SetEnabled(settings_.keepPlayLog);
   playLogIndicator_->setVisible(settings_.keepPlayLog);
 }
@@ -215,6 +298,8 @@ bool MainWindow::RequestExit() {
 
   // Saved before anything stops, so a crash further down loses nothing.
   decks_->SaveDeckSettings(ctx_.settings);
+  settings_.audioFolder = folders_.mp3Folder;
+  settings_.playListFolder = folders_.playListFolder;
   settings_.SaveFolders(ctx_.settings);
   ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("Registry Entries Saved"), QString());
 
@@ -237,19 +322,65 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::WindowDeactivate && watched == this) keyboard_.FocusLost();
+  QLineEdit* search = songsPanel_ ? songsPanel_->SearchField() : nullptr;
+  if (watched == search && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    OnSearchFocus(event->type() == QEvent::FocusIn);
+    return false;
+  }
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this || !isActiveWindow()) return false;
-  const KeyAction action = keyboard_.Handle(*static_cast<QKeyEvent*>(event), /*inSearchBox=*/false);
+  const bool inSearchBox = search && search->hasFocus();
+  const KeyAction action = keyboard_.Handle(*static_cast<QKeyEvent*>(event), inSearchBox);
   if (event->type() == QEvent::KeyRelease) return false;
   RouteKey(action);
   if (action.moveFocus) focusHolder_->setFocus();
   return !action.passOn;
 }
 
+void MainWindow::OnSearchFocus(bool in) {
+  songsPanel_->SearchField()->setReadOnly(!in);
+  SetStatus(in ? QStringLiteral("KEYBOARD MODE: SERACH") : QStringLiteral("KEYBOARD MODE: MIX"));
+}
+
 void MainWindow::RouteKey(const KeyAction& action) {
   if (decks_->HandleKeyCommand(action)) return;
+  SongsList& list = songsPanel_->List();
   switch (action.command) {
+    case KeyCommand::LoadSelected:
+      commands_->LoadSelected();
+      break;
+    case KeyCommand::SearchTitles:
+      commands_->Search(1);
+      break;
+    case KeyCommand::SearchPaths:
+      commands_->Search(2);
+      break;
+    case KeyCommand::Mix:
+      autoMix_->Engine().StartMix();
+      break;
+    case KeyCommand::SelectPrevious:
+      list.SelectPrevious();
+      break;
+    case KeyCommand::SelectNext:
+      list.SelectNext();
+      break;
+    case KeyCommand::LoadClips:
+      commands_->LoadClips(ClipLoader::kMp3);
+      FitWindowToScreen();
+      break;
+    case KeyCommand::SavePlayList:
+      commands_->Save();
+      break;
+    case KeyCommand::AddToFavourites:
+      commands_->AddToFavourites();
+      break;
+    case KeyCommand::FocusSearch:
+      songsPanel_->SearchField()->setFocus();
+      return;
+    case KeyCommand::FocusHidden:
+      focusHolder_->setFocus();
+      break;
     case KeyCommand::About:
       ShowAbout();
       break;
@@ -267,6 +398,7 @@ void MainWindow::OnTimer(int id) {
       ShowClock();
       break;
     default:
+      autoMix_->Engine().OnTimer(id);
       break;
   }
 }

@@ -8,14 +8,20 @@
 #include "deck/KeyboardMap.h"
 #include "mix/MixSettings.h"
 #include "platform/TimerTable.h"
+#include "playlist/RememberedFolders.h"
 
 #include <QDialog>
 #include <QMap>
 
 #include <memory>
 
+class AutoMix;
+class DeckAccessPort;
 class Decks;
 class MixStylePanel;
+class PlayListCommands;
+class SongsListPanel;
+class StationClipHooks;
 class QLabel;
 class QPushButton;
 
@@ -43,6 +49,10 @@ class MainWindow : public QDialog {
   Decks& DeckSet() { return *decks_; }
   MixStylePanel& MixStyles() { return *mixStyles_; }
   MixSettings& MixInForce() { return mixSettings_; }
+  SongsListPanel& SongsPanel() { return *songsPanel_; }
+  PlayListCommands& PlayList() { return *commands_; }
+  AutoMix& Mix() { return *autoMix_; }
+  const RememberedFolders& Folders() const { return folders_; }
 
  public slots:
   // Enter must never close the window; Escape and the close box ask first.
@@ -56,6 +66,10 @@ class MainWindow : public QDialog {
  private:
   void BuildControls();
   void BuildToolButtons();
+  void BuildSongsList();
+  void ConnectCommands();
+  void LoadStartUpPlayList();
+  void OnSearchFocus(bool in);
   void CreateStationFolders();
   void ReadSettings();
   void OnTimer(int id);
@@ -71,6 +85,12 @@ class MainWindow : public QDialog {
   // must go before the widgets they draw into.
   std::unique_ptr<Decks> decks_;
   MixStylePanel* mixStyles_ = nullptr;
+  SongsListPanel* songsPanel_ = nullptr;
+  RememberedFolders folders_;
+  std::unique_ptr<DeckAccessPort> deckAccess_;
+  std::unique_ptr<PlayListCommands> commands_;
+  std::unique_ptr<StationClipHooks> clipHooks_;
+  std::unique_ptr<AutoMix> autoMix_;
   KeyboardMap keyboard_;
   QPushButton* focusHolder_ = nullptr;
 

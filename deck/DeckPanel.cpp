@@ -83,6 +83,10 @@ void DeckPanel::BuildDisplays(const QPixmap& digitStrip) {
   monitor_->setToolTip(QStringLiteral("Monitor"));
   eq_ = IconButton(this, QRect(158, 244, 24, 24), DeckIcon::EqOn);
   eq_->setToolTip(QStringLiteral("Equalizer On/Off"));
+  loadLamp_ = new QLabel(this);
+  loadLamp_->setGeometry(188, 248, 16, 16);
+  loadLamp_->setToolTip(QStringLiteral("Clip loaded"));
+  SetLoadPicture(0);
   remaining_ = TimeLabel(this, QRect(4, 52, 100, 16), Qt::AlignLeft);
   remaining_->setToolTip(QStringLiteral("Remaining"));
   duration_ = TimeLabel(this, QRect(108, 52, 100, 16), Qt::AlignRight);
@@ -154,6 +158,12 @@ void DeckPanel::SetCueMark(const QString& text) { cueMark_->setText(text); }
 QString DeckPanel::CueMarkText() const { return cueMark_->text(); }
 void DeckPanel::SetFaderLabel(int position) { faderLabel_->setText(FaderLabelText(position)); }
 void DeckPanel::SetPitchLabel(const QString& text) { pitchLabel_->setText(text); }
+
+void DeckPanel::SetLoadPicture(int picture) {
+  loadPicture_ = picture == 1 ? 1 : 0;
+  loadLamp_->setStyleSheet(loadPicture_ ? QStringLiteral("background: #40ff60; border: 1px solid #a0ffa0; border-radius: 8px;")
+                                        : QStringLiteral("background: #103018; border: 1px solid #305038; border-radius: 8px;"));
+}
 
 void DeckPanel::ShowIcon(QToolButton* button, DeckIcon icon) {
   button->setIcon(DeckIconPicture(icon));

@@ -33,6 +33,9 @@ class DeckPanel : public QGroupBox {
   QString CueMarkText() const;
   void SetFaderLabel(int position);
   void SetPitchLabel(const QString& text);
+  // The load lamp: picture 0 (dark) or 1 (lit); it blinks when a clip is loaded or cued.
+  void SetLoadPicture(int picture);
+  int LoadPicture() const { return loadPicture_; }
   // Shows a picture on one of the icon buttons and remembers which one it is.
   static void ShowIcon(QToolButton* button, DeckIcon icon);
   static DeckIcon IconOf(const QToolButton* button);
@@ -90,6 +93,8 @@ class DeckPanel : public QGroupBox {
   QToolButton* pitchIndicator_ = nullptr;
   QToolButton* monitor_ = nullptr;
   QToolButton* eq_ = nullptr;
+  QLabel* loadLamp_ = nullptr;
+  int loadPicture_ = 0;
 };
 
 // The fader label: "-%d db" above the bottom of the scale, "oo" from 96 on.

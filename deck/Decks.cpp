@@ -33,6 +33,8 @@ Decks::Decks(DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, TimerTable& 
     players_[i]->SendText(XA_MSG_SET_OUTPUT_NAME, QString::fromLatin1(kMainOutput));
     connect(panels_[i]->Open(), &QPushButton::clicked, this, [this, deck] { emit OpenRequested(deck); });
     connect(players_[i].get(), &Player::ModuleReported, this, &Decks::ModuleReported);
+    connect(players_[i].get(), &Player::OpenFailed, this, &Decks::ClipOpenFailed);
+    connect(players_[i].get(), &Player::Opened, this, &Decks::ClipOpened);
   }
   equalizer_ = std::make_unique<Equalizer>(*centre_, std::array<Player*, 2>{players_[0].get(), players_[1].get()},
                                            panels_);
@@ -68,7 +70,6 @@ int Decks::LoadClip(int deck, const QString& title, const QString& path) {
   const int i = deck == 3 ? 0 : Index(deck);
   if (i < 0) return -1;
   DeckPanel& panel = *panels_[i];
-  Player& player = *players_[i];
   if (CheckOnLoad()) {
     hooks_->SetClipInfoText(QStringLiteral("Loading..."));
     const int ms = hooks_->MeasureClip(path);
@@ -84,7 +85,12 @@ int Decks::LoadClip(int deck, const QString& title, const QString& path) {
   } else {
     panel.SetRemaining(QString::fromLatin1(kZeroTime));
   }
-  const int startVolume = hooks_->ApplyStyleForClip(title);
+  OpenParked(i, title, path, hooks_->ApplyStyleForClip(title));
+  return i + 1;
+}
+
+void Decks::OpenParked(int i, const QString& title, const QString& path, int startVolume) {
+  Player& player = *players_[i];
   if (player.State() == PlayerState::Paused) player.Send(XA_MSG_COMMAND_OUTPUT_RESET);
   player.BeginLoad(title, path);
   player.SendText(XA_MSG_COMMAND_INPUT_OPEN, path);
@@ -94,7 +100,13 @@ int Decks::LoadClip(int deck, const QString& title, const QString& path) {
   // The clip waits, paused at its start, for the mix or the operator.
   player.Send(XA_MSG_COMMAND_PAUSE);
   transports_[i]->StartLoadBlink();
-  return i + 1;
+}
+
+void Decks::OpenReady(int deck, const QString& path, int startVolume) {
+  const int i = Index(deck);
+  if (i < 0 || path.isEmpty()) return;
+  panels_[i]->SetRemaining(QString::fromLatin1(kZeroTime));
+  OpenParked(i, ClipTitleFromPath(path), path, startVolume);
 }
 
 void Decks::PlayPause(int deck) {
@@ -135,6 +147,9 @@ int Decks::Fader(int deck) const { return Index(deck) < 0 ? 100 : levels_[Index(
 int Decks::Pitch(int deck) const { return Index(deck) < 0 ? 1000 : levels_[Index(deck)]->Pitch(); }
 void Decks::SendLevel(int deck) {
   if (Index(deck) >= 0) players_[Index(deck)]->SendLevel();
+}
+void Decks::ShowLoadPicture(int deck, int picture) {
+  if (Index(deck) >= 0) panels_[Index(deck)]->SetLoadPicture(picture);
 }
 void Decks::Send(int deck, int code, int a, int b, int c) {
   if (Index(deck) >= 0) players_[Index(deck)]->Send(code, a, b, c);

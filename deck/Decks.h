@@ -58,6 +58,9 @@ class Decks : public QObject {
 
   // 1 or 2 for the deck loaded, -2 when the clip failed its check, -1 for a bad deck.
   int LoadClip(int deck, const QString& title, const QString& path);
+  // "Open": the file straight into the deck, ready at its start with the fader at
+  // startVolume; no clip check, no style, the songs list untouched.
+  void OpenReady(int deck, const QString& path, int startVolume);
   void PlayPause(int deck);
   void ResetPlayer(int deck);
   void CueToMark(int deck, bool pause);
@@ -80,6 +83,8 @@ class Decks : public QObject {
   void SendLevel(int deck);
   // Any command to the deck's engine player (the mix engine's play/pause).
   void Send(int deck, int code, int a = 0, int b = 0, int c = 0);
+  // The deck's load lamp (0 dark, 1 lit).
+  void ShowLoadPicture(int deck, int picture);
 
   PlayerState State(int deck) const;
   uint32_t PositionFrames(int deck) const;
@@ -110,8 +115,14 @@ class Decks : public QObject {
   void MixClicked();
   // Input / output module names reported to Player 1 (engine information dialog).
   void ModuleReported(int code, const QString& text);
+  // The engine refused the clip loaded into the deck (missing, unreadable, not MPEG audio).
+  void ClipOpenFailed(int deck);
+  void ClipOpened(int deck);
 
  private:
+  // Opens the clip into deck index i, plays it to set level and equaliser, and parks it
+  // paused at its start.
+  void OpenParked(int i, const QString& title, const QString& path, int startVolume);
   int Index(int deck) const { return deck == 1 || deck == 2 ? deck - 1 : -1; }
 
   DecoderEngine& engine_;

@@ -124,7 +124,12 @@ void Player::OnFailed(const XA_Message& m) {
   log_.WritePlayLog(QStringLiteral("ERR"), event, QStringLiteral("Decoder Error - Player %1").arg(deck_));
   // A clip that could not be opened must not leave the previous clip's title on air or be
   // logged as played.
-  if (m.a == XA_MSG_COMMAND_INPUT_OPEN) ForgetClip();
+  if (m.a != XA_MSG_COMMAND_INPUT_OPEN) return;
+  ForgetClip();
+  // Without an input the deck holds no clip: the mix must not choose it to come in.
+  state_ = PlayerState::None;
+  panel_.SetStateText(StateText(state_));
+  emit OpenFailed(deck_);
 }
 
 void Player::OnState(int code) {
@@ -184,4 +189,5 @@ void Player::OnDuration(uint32_t seconds) {
   slider->setSingleStep(1);
   panel_.SetCueMark(QString::fromLatin1(kZeroTime));
   panel_.SetElapsed(QString::fromLatin1(kZeroTime));
+  emit Opened(deck_);
 }

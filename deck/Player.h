@@ -58,6 +58,10 @@ class Player : public QObject {
   void EqualizerReported(const std::array<int8_t, 32>& bands);
   // Notifications 83 / 97: one input or output module, for the engine information dialog.
   void ModuleReported(int code, const QString& text);
+  // The engine could not open the clip just loaded; the deck is empty again.
+  void OpenFailed(int deck);
+  // The clip just loaded opened and reported its duration.
+  void Opened(int deck);
 
  protected:
   bool event(QEvent* event) override;

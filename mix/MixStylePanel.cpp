@@ -102,6 +102,19 @@ void MixStylePanel::BuildControls() {
   grid->setColumnStretch(3, 1);
 }
 
+void MixStylePanel::CaptureMixSettings() {
+  settings_.skipSecOffset = skipSlider_->value();
+  settings_.waitVolumeValue = waitSlider_->value();
+  settings_.inSpeedStep = inSpeedSlider_->value();
+  settings_.outSpeedStep = outSpeedSlider_->value();
+  settings_.mixTimerInterval = mixSpeedSlider_->value();
+  settings_.styleStartVolume = startVolumeSlider_->value();
+  settings_.waitVolume = mixAtBox_->isChecked() ? 1 : 0;
+  SetWaitEnabled(mixAtBox_->isChecked());
+  settings_.inSpeed = 1;
+  settings_.outSpeed = 1;
+}
+
 void MixStylePanel::ConnectHandMoves() {
   // Styles set the controls under signal blockers, so these run only for the user's moves.
   connect(skipSlider_, &QSlider::valueChanged, this, [this](int v) {

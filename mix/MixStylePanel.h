@@ -39,6 +39,10 @@ class MixStylePanel : public QGroupBox {
   // After the style editor is closed: reload and apply the default style.
   void ReloadAfterEditor(const QString& defaultStyleSetting);
 
+  // The mixing controls as they stand become the settings in force, and a crossfade's
+  // steps start again at 1.
+  void CaptureMixSettings();
+
   // The style a clip with this title is loaded with (see StyleForClip).
   QString StyleForClip(const QString& title, bool advertsOn, const QString& defaultStyleSetting) const;
 

@@ -1,0 +1,91 @@
+#include "app/AutoMix.h"
+
+#include "mix/MixStylePanel.h"
+#include "playlist/StatusTexts.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace {
+
+QPushButton* Toggle(const QString& caption, const QString& tip, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setCheckable(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  b->setToolTip(tip);
+  // The lit lamp of a toggle that is on, readable across the room.
+  b->setStyleSheet(QStringLiteral("QPushButton:checked { background: #1d6b2a; color: #c8ffc8; font-weight: bold; }"));
+  return b;
+}
+
+}  // namespace
+
+AutoMix::AutoMix(Decks& decks, SongsList& list, PlayerFeed& feed, MixStylePanel& styles, MixSettings& settings,
+                 TimerTable& timers, SystemServices& system, PlayLog& log, std::function<void(const QString&)> status,
+                 QWidget* parent)
+    : deckPort_(decks, log),
+      listPort_(list, feed),
+      list_(list),
+      styles_(styles),
+      status_(std::move(status)),
+      engine_(deckPort_, listPort_, *this, timers, settings, system),
+      loadNext_(Toggle(QStringLiteral("LOAD NEXT"), QStringLiteral("Auto Load next clip"), parent)),
+      mixNext_(Toggle(QStringLiteral("MIX NEXT"), QStringLiteral("Auto Mix next clip"), parent)) {
+  // Automatic mixing needs automatic loading: MIX NEXT waits for LOAD NEXT.
+  mixNext_->setEnabled(false);
+  connect(loadNext_, &QPushButton::toggled, this, &AutoMix::SetLoadNext);
+  connect(mixNext_, &QPushButton::toggled, this, &AutoMix::SetMixNext);
+}
+
+AutoMix::~AutoMix() {
+  if (busy_) QApplication::restoreOverrideCursor();
+}
+
+void AutoMix::SetLoadNext(bool on) {
+  engine_.SetLoadNext(on);
+  ShowToggles();
+}
+
+void AutoMix::SetMixNext(bool on) {
+  engine_.SetMixNext(on);
+  ShowToggles();
+}
+
+void AutoMix::ShowToggles() {
+  const QSignalBlocker a(loadNext_);
+  const QSignalBlocker b(mixNext_);
+  loadNext_->setChecked(engine_.LoadNext());
+  mixNext_->setEnabled(engine_.MixNextEnabled());
+  mixNext_->setChecked(engine_.MixNext());
+}
+
+void AutoMix::OnClipOpenFailed(int) {
+  if (!engine_.LoadNext()) return;
+  if (++refusedInARow_ > list_.Count()) {
+    status_(texts::kClipLoadError);
+    return;
+  }
+  // After the refusal has been handled; the deck is empty again by then.
+  QTimer::singleShot(0, this, [this] { listPort_.LoadNextIntoPlayer(); });
+}
+
+void AutoMix::CaptureMixSettings() { styles_.CaptureMixSettings(); }
+
+void AutoMix::SetStatus(const QString& text) { status_(text); }
+
+void AutoMix::ShowMixNextPicture(bool on) {
+  const QSignalBlocker block(mixNext_);
+  mixNext_->setChecked(on);
+}
+
+void AutoMix::SetBusyCursor(bool on) {
+  if (on == busy_) return;
+  busy_ = on;
+  if (on) {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}

@@ -1,0 +1,27 @@
+#include "app/StationClipHooks.h"
+
+#include "mix/MixStylePanel.h"
+#include "playlist/ClipInformation.h"
+#include "playlist/PlayerFeed.h"
+#include "playlist/SongsListPanel.h"
+
+StationClipHooks::StationClipHooks(ClipInformation& information, PlayerFeed& feed, SongsListPanel& panel,
+                                   MixStylePanel& styles, const MixSettings& settings, StyleChoice choice)
+    : information_(information),
+      feed_(feed),
+      panel_(panel),
+      styles_(styles),
+      settings_(settings),
+      choice_(std::move(choice)) {}
+
+int StationClipHooks::MeasureClip(const QString& path) { return information_.MeasureClip(path); }
+
+void StationClipHooks::RemoveCurrentClip() { feed_.RemoveCurrentClip(); }
+
+int StationClipHooks::ApplyStyleForClip(const QString& title) {
+  const bool adverts = choice_.advertsOn && choice_.advertsOn();
+  styles_.ApplyStyle(styles_.StyleForClip(title, adverts, choice_.defaultStyle ? choice_.defaultStyle() : QString()));
+  return settings_.styleStartVolume;
+}
+
+void StationClipHooks::SetClipInfoText(const QString& text) { panel_.SetClipInfoText(text); }
