@@ -1,5 +1,7 @@
 #include "app/AutoMix.h"
 
+#include "app/Theme.h"
+
 #include "mix/MixStylePanel.h"
 #include "playlist/StatusTexts.h"
 
@@ -15,8 +17,7 @@ QPushButton* Toggle(const QString& caption, const QString& tip, QWidget* parent)
   b->setCheckable(true);
   b->setFocusPolicy(Qt::NoFocus);
   b->setToolTip(tip);
-  // The lit lamp of a toggle that is on, readable across the room.
-  b->setStyleSheet(QStringLiteral("QPushButton:checked { background: #1d6b2a; color: #c8ffc8; font-weight: bold; }"));
+  b->setStyleSheet(LampButtonStyle());
   return b;
 }
 

@@ -5,6 +5,7 @@
 #include "app/PlayListCommands.h"
 #include "app/ScreenFit.h"
 #include "app/StationClipHooks.h"
+#include "app/Theme.h"
 #include "deck/CentrePanel.h"
 #include "deck/DeckPanel.h"
 #include "deck/Decks.h"
@@ -132,6 +133,7 @@ void MainWindow::BuildControls() {
   checkOnLoad->setParent(this);
   checkOnLoad->setGeometry(568, 366, 110, 24);
   checkOnLoad->setToolTip(QStringLiteral("Check Clip before load"));
+  checkOnLoad->setStyleSheet(LampButtonStyle());
   checkOnLoad->show();
 
   BuildSongsList();

@@ -37,6 +37,7 @@ Player::~Player() {
 }
 
 void Player::BeginLoad(const QString& title, const QString& path) {
+  rangeAsked_ = 0;
   panel_.SetTitle(title);
   inputName_.clear();
   clipPath_ = path;
@@ -164,6 +165,7 @@ void Player::OnInputName(const QString& name) {
 }
 
 void Player::OnPosition(uint32_t offset, uint32_t range) {
+  if (rangeAsked_ > 0) range = rangeAsked_;
   const uint64_t fps = Fps();
   panel_.SetElapsed(FormatTimecode(uint64_t{offset} * 1000 / fps, Fps()));
   // A position past the end (a length estimate that grew) shows no time left, not a wrap.
@@ -180,6 +182,7 @@ void Player::OnDuration(uint32_t seconds) {
   if (!checkOnLoad_.isChecked()) panel_.SetDuration(FormatTimecode(uint64_t{seconds} * 1000, Fps()));
   const int frames = static_cast<int>(seconds * static_cast<uint32_t>(Fps()));
   Send(XA_MSG_SET_POSITION_RANGE, frames);
+  rangeAsked_ = static_cast<uint32_t>(frames);
   Send(XA_MSG_COMMAND_SET_PLAYER_MODE, 1);
   positionFrames_ = 0;
   QSlider* slider = panel_.Position();

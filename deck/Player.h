@@ -86,6 +86,9 @@ class Player : public QObject {
   bool seekHold_ = false;
   uint32_t positionFrames_ = 0;
   uint32_t lengthFrames_ = 0;
+  // The position range asked for with the clip's duration, 0 before one; the engine's
+  // first position of a new clip still carries the previous clip's range.
+  uint32_t rangeAsked_ = 0;
   QString inputName_;
   QString clipPath_;
 };
