@@ -76,7 +76,6 @@ void DeckTransport::ResetPlayer() {
   panel_.ElapsedCopy()->setText(zero);  // the large counter keeps its last time
   panel_.Position()->setValue(1);
   player_.ForgetClip();
-  panel_.SetStateText(QStringLiteral("CLOSED"));
 }
 
 void DeckTransport::CueToMark(bool pause) {

@@ -38,6 +38,7 @@ Player::~Player() {
 
 void Player::BeginLoad(const QString& title, const QString& path) {
   rangeAsked_ = 0;
+  closed_ = false;
   panel_.SetTitle(title);
   inputName_.clear();
   clipPath_ = path;
@@ -47,6 +48,10 @@ void Player::ForgetClip() {
   panel_.SetTitle(QString());
   inputName_.clear();
   clipPath_.clear();
+  // A closed deck holds no clip: the mix must never choose it to come in.
+  closed_ = true;
+  state_ = PlayerState::None;
+  panel_.SetStateText(StateText(state_));
 }
 
 void Player::Send(int code, int a, int b, int c) {
@@ -127,13 +132,11 @@ void Player::OnFailed(const XA_Message& m) {
   // logged as played.
   if (m.a != XA_MSG_COMMAND_INPUT_OPEN) return;
   ForgetClip();
-  // Without an input the deck holds no clip: the mix must not choose it to come in.
-  state_ = PlayerState::None;
-  panel_.SetStateText(StateText(state_));
   emit OpenFailed(deck_);
 }
 
 void Player::OnState(int code) {
+  if (closed_) return;
   switch (code) {
     case XA_STATE_STOPPED:
       state_ = PlayerState::Stopped;
@@ -165,6 +168,7 @@ void Player::OnInputName(const QString& name) {
 }
 
 void Player::OnPosition(uint32_t offset, uint32_t range) {
+  if (closed_) return;
   if (rangeAsked_ > 0) range = rangeAsked_;
   const uint64_t fps = Fps();
   panel_.SetElapsed(FormatTimecode(uint64_t{offset} * 1000 / fps, Fps()));

@@ -42,7 +42,9 @@ class Player : public QObject {
   void BeginLoad(const QString& title, const QString& path);
   // The full path of the clip in the deck ("" when none or when it failed to open).
   QString ClipPath() const { return clipPath_.isEmpty() ? inputName_ : clipPath_; }
-  // The deck was closed: no clip, no input name.
+  // The deck was closed (reset, or its clip failed to open): no clip, no input name, state
+  // None. What the engine still reports about the clip it closes is ignored until the
+  // next load.
   void ForgetClip();
 
   // Commands to this deck's engine player; dropped while there is none.
@@ -89,6 +91,7 @@ class Player : public QObject {
   // The position range asked for with the clip's duration, 0 before one; the engine's
   // first position of a new clip still carries the previous clip's range.
   uint32_t rangeAsked_ = 0;
+  bool closed_ = false;
   QString inputName_;
   QString clipPath_;
 };

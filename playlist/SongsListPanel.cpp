@@ -58,9 +58,8 @@ SongsListPanel::SongsListPanel(PlayLog& log, std::function<void(const QString&)>
   view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view_->verticalHeader()->setDefaultSectionSize(18);
   view_->horizontalHeader()->setHighlightSections(false);
-  // Title and duration side by side in the column's width; long titles scroll.
-  view_->setColumnWidth(SongsListModel::kTitleColumn, 136);
-  view_->setColumnWidth(SongsListModel::kDurationColumn, 64);
+  view_->setColumnWidth(SongsListModel::kTitleColumn, 300);
+  view_->setColumnWidth(SongsListModel::kDurationColumn, 80);
   view_->setColumnHidden(SongsListModel::kPathColumn, true);
   view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
   view_->setToolTip(QStringLiteral("Musical Program Material"));

@@ -45,5 +45,10 @@ TEST(RealEngineDeck, LoadsPlaysPausesAndCloses) {
   decks.ResetPlayer(1);
   EXPECT_EQ(decks.StateText(1), QStringLiteral("CLOSED"));
   EXPECT_EQ(decks.Title(1), QString());
+  // Once the engine has stopped and closed the clip, the deck is still closed.
+  QTest::qWait(300);
+  EXPECT_EQ(decks.StateText(1), QStringLiteral("CLOSED"));
+  EXPECT_EQ(decks.State(1), PlayerState::None);
+  EXPECT_EQ(decks.RemainingText(1), QStringLiteral("00:00:00:00"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }

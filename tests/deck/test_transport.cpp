@@ -140,6 +140,21 @@ TEST_F(TransportTest, ResetClosesTheDeckAndClearsItsTexts) {
   }
   EXPECT_EQ(Panel(1).Counter()->Text(), QStringLiteral("00:00:10:00"));  // keeps its last time
   EXPECT_EQ(Panel(1).Position()->value(), 1);
+
+  // What the engine reports while it stops and closes changes none of that, and the deck
+  // holds no clip the mix could bring in.
+  engine.Notify(P(1), XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_STOPPED);
+  engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_POSITION, 0, 2500);
+  engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_STATE, 1);
+  EXPECT_EQ(D().State(1), PlayerState::None);
+  EXPECT_EQ(D().StateText(1), QStringLiteral("CLOSED"));
+  EXPECT_EQ(D().RemainingText(1), QStringLiteral("00:00:00:00"));
+  EXPECT_EQ(Panel(1).Counter()->Text(), QStringLiteral("00:00:10:00"));
+
+  // The next load is followed again.
+  D().LoadClip(1, QStringLiteral("Next"), QStringLiteral("/music/Next.mp3"));
+  Loaded(1, 100, XA_STATE_PAUSED);
+  EXPECT_EQ(D().State(1), PlayerState::Paused);
 }
 
 TEST_F(TransportTest, CueSeeksWithPreRollAndPausesOnRequest) {
