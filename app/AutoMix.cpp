@@ -2,10 +2,12 @@
 
 #include "app/Theme.h"
 
+#include "deck/CentrePanel.h"
 #include "mix/MixStylePanel.h"
 #include "playlist/StatusTexts.h"
 
 #include <QApplication>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -26,7 +28,8 @@ QPushButton* Toggle(const QString& caption, const QString& tip, QWidget* parent)
 AutoMix::AutoMix(Decks& decks, SongsList& list, PlayerFeed& feed, MixStylePanel& styles, MixSettings& settings,
                  TimerTable& timers, SystemServices& system, PlayLog& log, std::function<void(const QString&)> status,
                  QWidget* parent)
-    : deckPort_(decks, log),
+    : decks_(decks),
+      deckPort_(decks, log),
       listPort_(list, feed),
       list_(list),
       styles_(styles),
@@ -42,6 +45,20 @@ AutoMix::AutoMix(Decks& decks, SongsList& list, PlayerFeed& feed, MixStylePanel&
 
 AutoMix::~AutoMix() {
   if (busy_) QApplication::restoreOverrideCursor();
+}
+
+bool AutoMix::OnTimer(int id) {
+  if (!engine_.OnTimer(id)) return false;
+  if (id == MixEngine::kCrossfade) ShowCrossfadeBars();
+  return true;
+}
+
+void AutoMix::ShowCrossfadeBars() {
+  // Each bar shows its deck's level while a crossfade runs, and empties when it ends.
+  for (int deck = 1; deck <= 2; ++deck) {
+    const int level = engine_.Mixing() ? 100 - decks_.Fader(deck) : 0;
+    decks_.Centre()->Crossfade(deck)->setValue(level);
+  }
 }
 
 void AutoMix::SetLoadNext(bool on) {

@@ -25,6 +25,8 @@ class AutoMix : public QObject, private MixControls {
   ~AutoMix() override;
 
   MixEngine& Engine() { return engine_; }
+  // The mix's timers; the crossfade bars follow each crossfade tick. False for other ids.
+  bool OnTimer(int id);
   QPushButton* LoadNextButton() const { return loadNext_; }
   QPushButton* MixNextButton() const { return mixNext_; }
   void SetLoadNext(bool on);
@@ -43,7 +45,9 @@ class AutoMix : public QObject, private MixControls {
   void ShowMixNextPicture(bool on) override;
   void SetBusyCursor(bool on) override;
   void ShowToggles();
+  void ShowCrossfadeBars();
 
+  Decks& decks_;
   MixDecksPort deckPort_;
   SongsListMixPort listPort_;
   SongsList& list_;

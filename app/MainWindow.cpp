@@ -159,7 +159,6 @@ void MainWindow::BuildSongsList() {
   hooks.releaseAutoButtons = [this] { autoMix_->SetLoadNext(false); };
   hooks.focusHidden = [this] { focusHolder_->setFocus(); };
   hooks.fps = [this] { return settings_.fps; };
-  hooks.createPlayList = [this] { ctx_.system.StartProgram(QStringLiteral("KorvoPrl")); };
   commands_ = std::make_unique<PlayListCommands>(*songsPanel_, *deckAccess_, ctx_.dialogs, ctx_.playLog, folders_,
                                                  ctx_.startFolder, this, std::move(hooks));
   StationClipHooks::StyleChoice choice;
@@ -400,7 +399,7 @@ void MainWindow::OnTimer(int id) {
       ShowClock();
       break;
     default:
-      autoMix_->Engine().OnTimer(id);
+      autoMix_->OnTimer(id);
       break;
   }
 }

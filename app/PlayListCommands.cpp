@@ -32,9 +32,6 @@ void PlayListCommands::ConnectPanel() {
   connect(&panel_, &SongsListPanel::loadSelectedRequested, this, &PlayListCommands::LoadSelected);
   connect(&panel_, &SongsListPanel::searchRequested, this, [this](int column, const QString&) { Search(column); });
   connect(&panel_, &SongsListPanel::filesDropped, this, [this](const QStringList& files) { loader_.DropFiles(files); });
-  connect(&panel_, &SongsListPanel::aplClicked, this, [this] {
-    if (hooks_.createPlayList) hooks_.createPlayList();
-  });
   const auto on = [this](SongsListPanel::MenuEntry entry, auto&& slot) {
     connect(panel_.Action(entry), &QAction::triggered, this, slot);
   };

@@ -35,8 +35,6 @@ class PlayListCommands : public QObject {
     // Parks the keyboard focus on the window's hidden focus button.
     std::function<void()> focusHidden;
     std::function<int()> fps;
-    // "APL": the play-list creator.
-    std::function<void()> createPlayList;
   };
 
   PlayListCommands(SongsListPanel& panel, DeckAccess& decks, Dialogs& dialogs, PlayLog& log,

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -119,6 +120,47 @@ TEST(MainWindowStartUpList, AListThatDoesNotLoadLeavesTheListEmptyAndNoStartUpMi
     EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kStartUpMix)) << c.name;
     EXPECT_FALSE(w->Mix().LoadNextButton()->isChecked()) << c.name;
   }
+}
+
+TEST(MainWindowAutomation, TheStartUpMixFadesTheFirstClipInAndLoadsTheNext) {
+  Station s;
+  s.settings.WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
+  WriteStartUpList(s, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+  auto w = s.Open();
+  const QStringList order = ListPaths(*w);
+  XA_Player* p1 = s.engine.PlayerAt(0);
+  s.engine.Notify(p1, XA_MSG_NOTIFY_INPUT_DURATION, 3);
+  s.engine.Notify(p1, XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PAUSED);
+  s.engine.Clear();
+
+  w->Timers().Fire(MixEngine::kStartUpMix);
+  EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kStartUpMix));
+  ASSERT_TRUE(w->Timers().IsRunning(MixEngine::kCrossfade));
+  ASSERT_EQ(s.engine.Commands(p1, XA_MSG_COMMAND_PLAY).size(), 1u);
+  s.engine.Notify(p1, XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PLAYING);
+
+  QProgressBar* bar1 = w->DeckSet().Centre()->Crossfade(1);
+  int ticks = 0;
+  int previousFader = w->DeckSet().Fader(1);
+  while (w->Timers().IsRunning(MixEngine::kCrossfade) && ticks < 500) {
+    w->Timers().Fire(MixEngine::kCrossfade);
+    ++ticks;
+    EXPECT_LE(w->DeckSet().Fader(1), previousFader);
+    previousFader = w->DeckSet().Fader(1);
+    if (w->Timers().IsRunning(MixEngine::kCrossfade)) {
+      EXPECT_EQ(bar1->value(), 100 - previousFader);
+    }
+  }
+  EXPECT_LT(ticks, 500);
+  EXPECT_EQ(w->DeckSet().Fader(1), 0);
+  EXPECT_EQ(bar1->value(), 0);
+  // Every tick sent Player 1 its level; the last one full level.
+  const auto levels = s.engine.Commands(p1, XA_MSG_SET_OUTPUT_VOLUME);
+  ASSERT_FALSE(levels.empty());
+  EXPECT_EQ(levels.back().b, 100);
+  // The next clip of the list waits in the free deck, and the first went on air.
+  EXPECT_EQ(OpenedPaths(s, 1), QStringList{order[1]});
+  EXPECT_TRUE(s.LogText().contains(QStringLiteral("\"CLP\",\"%1\",\"Player 1\"").arg(order[0])));
 }
 
 TEST(MainWindowAutomation, MixNextNeedsLoadNext) {
