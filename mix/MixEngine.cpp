@@ -53,6 +53,10 @@ bool MixEngine::PastSkipPoint(int deck) const {
   return int64_t(decks_.PositionFrames(deck)) > length - skip;
 }
 
+bool MixEngine::EndedUnmixed(int deck) const {
+  return decks_.State(deck) == PlayerState::AtEnd && !IsPlaying(3 - deck);
+}
+
 bool MixEngine::InLastFrames(int deck) const {
   const uint32_t length = decks_.LengthFrames(deck);
   return length >= kLastFrames && decks_.PositionFrames(deck) >= length - kLastFrames;
@@ -60,7 +64,8 @@ bool MixEngine::InLastFrames(int deck) const {
 
 void MixEngine::Watch() {
   if (mixing_ || !mixNext_) return;
-  if (PastSkipPoint(1) || PastSkipPoint(2) || InLastFrames(1) || InLastFrames(2)) {
+  if (PastSkipPoint(1) || PastSkipPoint(2) || InLastFrames(1) || InLastFrames(2) || EndedUnmixed(1) ||
+      EndedUnmixed(2)) {
     timers_.Stop(kWatch);
     StartMix();
   }
@@ -106,6 +111,9 @@ MixDirection MixEngine::ChooseDirection() {
   const bool playing1 = IsPlaying(1);
   const bool playing2 = IsPlaying(2);
   if (playing1 && !playing2) return MixDirection::Player2In;
+  // A clip that has ended is not brought in again while the other deck holds one.
+  if (!playing1 && !playing2 && decks_.State(1) == PlayerState::AtEnd && decks_.State(2) != PlayerState::AtEnd)
+    return MixDirection::Player2In;
   if (!playing1) return MixDirection::Player1In;
   // Both on air: keep the louder one and bring the other in afresh.
   const int fader1 = decks_.Fader(1);

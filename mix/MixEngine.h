@@ -50,6 +50,9 @@ class MixEngine {
   void ReevaluateMixNext();
   bool PastSkipPoint(int deck) const;
   bool InLastFrames(int deck) const;
+  // The deck's clip ran to its end with nothing else on air: the watch's ticks missed its
+  // last frames (a short clip, a skip time of 0), and waiting longer is dead air.
+  bool EndedUnmixed(int deck) const;
   bool HasClip(int deck) const { return decks_.State(deck) != PlayerState::None; }
   bool IsPlaying(int deck) const { return decks_.State(deck) == PlayerState::Playing; }
 

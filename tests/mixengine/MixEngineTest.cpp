@@ -213,6 +213,35 @@ TEST_F(MixEngineTest, WatchStartsTheMixAtTheSkipPointOrTheLastFrames) {
   }
 }
 
+TEST_F(MixEngineTest, WatchMixesAfterAClipEndedUnseen) {
+  using S = PlayerState;
+  struct Case {
+    const char* what;
+    S ended, other;
+    bool starts;
+  };
+  const Case cases[] = {
+      {"the next clip waits", S::AtEnd, S::Paused, true},
+      {"the other deck plays", S::AtEnd, S::Playing, false},
+      {"nothing ended", S::Paused, S::Paused, false},
+  };
+  for (const Case& c : cases) {
+    OrdinaryCase();
+    // Rewound to its start at the end, as the decks do.
+    decks.deck[2] = {c.ended, 0, 5000, QStringLiteral("* Advert"), 0};
+    decks.deck[1].state = c.other;
+    engine.SetLoadNext(true);
+    engine.SetMixNext(true);
+    engine.OnTimer(MixEngine::kWatch);
+    EXPECT_EQ(engine.Mixing(), c.starts) << c.what;
+    if (c.starts) {
+      EXPECT_EQ(engine.Direction(), MixDirection::Player1In) << c.what;
+    }
+    engine.EndMix();
+    engine.SetLoadNext(false);
+  }
+}
+
 TEST_F(MixEngineTest, WatchDoesNothingWithoutMixNext) {
   OrdinaryCase();
   decks.deck[2].position = 4999;
@@ -236,7 +265,11 @@ TEST_F(MixEngineTest, ChooseDirectionCoversEveryCombination) {
       {S::None, S::None, 0, 0, MixDirection::None, false},
       {S::Playing, S::Paused, 0, 95, MixDirection::Player2In, false},
       {S::Paused, S::Playing, 95, 0, MixDirection::Player1In, false},
-      {S::AtEnd, S::Stopped, 0, 0, MixDirection::Player1In, false},
+      {S::Stopped, S::Paused, 0, 0, MixDirection::Player1In, false},
+      // An ended clip is not brought in again over a clip that waits.
+      {S::AtEnd, S::Stopped, 0, 0, MixDirection::Player2In, false},
+      {S::Paused, S::AtEnd, 0, 0, MixDirection::Player1In, false},
+      {S::AtEnd, S::AtEnd, 0, 0, MixDirection::Player1In, false},
       {S::Playing, S::Playing, 10, 40, MixDirection::Player2In, true},  // Player 1 louder
       {S::Playing, S::Playing, 40, 10, MixDirection::Player1In, true},
       {S::Playing, S::Playing, 20, 20, MixDirection::Player1In, true},
