@@ -11,6 +11,7 @@
 #include "BenchInput.h"
 
 #include "app/MixDecksPort.h"
+#include "bench/support/SilentDialogs.h"
 #include "deck/CentrePanel.h"
 #include "deck/DeckPanel.h"
 #include "deck/DecoderEngine.h"
@@ -92,21 +93,6 @@ const char* StateName(PlayerState s) {
   return "?";
 }
 
-// No questions are asked; any that come are answered No.
-class SilentDialogs final : public Dialogs {
- public:
-  Answer Message(const QString& text, const QString&, Icon, Buttons, Answer) override {
-    std::fprintf(stderr, "bench: dialog: %s\n", qPrintable(text));
-    return Answer::No;
-  }
-  QStringList OpenFiles(const QString&, const QString&, const QString&, bool) override { return {}; }
-  QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
-  QString Folder(const QString&, const QString&) override { return {}; }
-  QString Text(const QString&, const QString&, const QString&, bool* ok) override {
-    if (ok) *ok = false;
-    return {};
-  }
-};
 
 // The window's deck port, noting when the mix first pauses the outgoing deck so the
 // baselines can replay the same deck activity.

@@ -1,6 +1,7 @@
 // Small helpers shared by the play-list benchmarks.
 #pragma once
 
+#include "bench/support/SilentDialogs.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/PlayLog.h"
@@ -28,17 +29,5 @@ double Seconds(F&& f) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
-// No questions are asked during the benchmarks; any that come are answered No.
-class SilentDialogs final : public Dialogs {
- public:
-  Answer Message(const QString&, const QString&, Icon, Buttons, Answer) override { return Answer::No; }
-  QStringList OpenFiles(const QString&, const QString&, const QString&, bool) override { return {}; }
-  QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
-  QString Folder(const QString&, const QString&) override { return {}; }
-  QString Text(const QString&, const QString&, const QString&, bool* ok) override {
-    if (ok) *ok = false;
-    return {};
-  }
-};
 
 }  // namespace bench

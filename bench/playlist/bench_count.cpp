@@ -117,7 +117,7 @@ class ListCount {
 
  private:
   int clips_;
-  bench::SilentDialogs dialogs_;
+  SilentDialogs dialogs_;
   IdleDecks decks_;
   XaudioClipAnalyzer analyzer_;
   SongsListPanel panel_;

@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
 
   FixedClock clock;
   PlayLog log(clock, dir.path() + QLatin1Char('/'));
-  bench::SilentDialogs dialogs;
+  SilentDialogs dialogs;
   RememberedFolders folders;
   double load = 1e9;
   long rssBefore = 0, rssAfter = 0;
