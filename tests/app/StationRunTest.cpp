@@ -95,11 +95,13 @@ class UnattendedStation {
       Kind kind;
       int hz;
     };
-    const Clip clips[] = {{"Alpha Tone.mp3", Kind::Tone, 330},
-                          {"Missing Clip.mp3", Kind::Missing, 0},
+    // Listed so that the start-up shuffle puts each bad clip between two good ones:
+    // Alpha, Missing, Bravo, Corrupt, Charlie. The station meets both in mid-run.
+    const Clip clips[] = {{"Corrupt Clip.mp3", Kind::NotMp3, 0},
+                          {"Alpha Tone.mp3", Kind::Tone, 330},
                           {"Bravo Tone.mp3", Kind::Tone, 440},
-                          {"Corrupt Clip.mp3", Kind::NotMp3, 0},
-                          {"Charlie Tone.mp3", Kind::Tone, 550}};
+                          {"Charlie Tone.mp3", Kind::Tone, 550},
+                          {"Missing Clip.mp3", Kind::Missing, 0}};
     QList<PrlClip> lines;
     for (const Clip& c : clips) {
       const QString name = QString::fromLatin1(c.name);
@@ -160,9 +162,11 @@ TEST(StationRun, StartUpListPlaysThroughWithCrossfadesLoggedAndWithoutDeadAir) {
   s.Open();
 
   // The order the station is to keep: the list as shuffled, less the clips it cannot play.
-  // A bad clip on top of the list has gone already (the first load removed it); removals
-  // leave the others' order alone.
+  // Removals leave the others' order alone.
   const QStringList shuffled = s.ListPaths();
+  ASSERT_EQ(shuffled.size(), 5) << "a bad clip left the list before the run";
+  ASSERT_TRUE(s.good.contains(shuffled.first()) && s.good.contains(shuffled.last()))
+      << shuffled.join(u'|').toStdString();
   QStringList expected = shuffled;
   for (const QString& b : s.bad) expected.removeAll(b);
   ASSERT_EQ(expected.size(), s.good.size()) << shuffled.join(u'|').toStdString();
