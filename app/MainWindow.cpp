@@ -21,6 +21,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QDir>
 #include <QFile>
@@ -68,6 +71,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_
                  Qt::WindowCloseButtonHint);
   BuildControls();
   connect(&timers_, &TimerTable::Timeout, this, &MainWindow::OnTimer);
+  setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() {
@@ -319,6 +323,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  QStringList files;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) files << url.toLocalFile();
+  event->acceptProposedAction();
+  if (!files.isEmpty()) commands_->Loader().DropFiles(files);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -61,6 +61,9 @@ class MainWindow : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Files dropped anywhere on the window go to the songs list.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

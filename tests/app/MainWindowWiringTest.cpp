@@ -13,8 +13,10 @@
 #include "playlist/SongsListPanel.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -253,6 +255,23 @@ TEST(MainWindowToolButtons, ClearEmptiesTheListAndReleasesTheAutomation) {
   EXPECT_FALSE(w->Mix().LoadNextButton()->isChecked());
   EXPECT_FALSE(w->Mix().MixNextButton()->isChecked());
   EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kWatch));
+}
+
+TEST(MainWindowDrop, FilesDroppedOnTheWindowGoIntoTheSongsList) {
+  Station s;
+  auto w = s.Open();
+  QDir(s.startFolder).mkpath(QStringLiteral("Music"));
+  const QString path = s.startFolder + QStringLiteral("Music/Dropped Song.mp3");
+  ASSERT_TRUE(QFile::copy(Tone(), path));
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(path)});
+  QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(w.get(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(w.get(), &drop);
+  ASSERT_EQ(w->SongsPanel().List().Count(), 1);
+  EXPECT_EQ(w->SongsPanel().List().At(0).title, QStringLiteral("Dropped Song"));
 }
 
 }  // namespace
