@@ -267,12 +267,5 @@ void XA_Player::PostPosition() {
 }
 
 void XA_Player::Post(int code, int a, int b, int c, int d, const QString& text) {
-  XA_Message m;
-  m.code = code;
-  m.a = a;
-  m.b = b;
-  m.c = c;
-  m.d = d;
-  m.text = text;
-  relay_.Post(this, std::move(m));
+  relay_.Post(this, XaMessage(code, a, b, c, d, text));
 }

@@ -87,6 +87,27 @@ struct XA_Message {
   std::array<int8_t, 64> eq{};
 };
 
+// A message with the values given; the others stay zero.
+inline XA_Message XaMessage(int code, int32_t a = 0, int32_t b = 0, int32_t c = 0, int32_t d = 0,
+                            const QString& text = QString()) {
+  XA_Message m;
+  m.code = code;
+  m.a = a;
+  m.b = b;
+  m.c = c;
+  m.d = d;
+  m.text = text;
+  return m;
+}
+inline XA_Message XaTextMessage(int code, const QString& text, int32_t a = 0) {
+  return XaMessage(code, a, 0, 0, 0, text);
+}
+inline XA_Message XaEqualizerMessage(const std::array<int8_t, 64>& eq) {
+  XA_Message m = XaMessage(XA_MSG_SET_CODEC_EQUALIZER);
+  m.eq = eq;
+  return m;
+}
+
 // Posted to a player's receiver; the event type is XA_EVENT_BASE + notification code.
 constexpr int XA_EVENT_BASE = 0x9000;
 

@@ -24,19 +24,10 @@ class DecoderEngine {
 
   // Helpers that build the messages the decks send.
   int Send(XA_Player* p, int code, int a = 0, int b = 0, int c = 0) {
-    XA_Message m;
-    m.code = code;
-    m.a = a;
-    m.b = b;
-    m.c = c;
-    return Send(p, m);
+    return Send(p, XaMessage(code, a, b, c));
   }
   int SendText(XA_Player* p, int code, const QString& text, int a = 0) {
-    XA_Message m;
-    m.code = code;
-    m.text = text;
-    m.a = a;
-    return Send(p, m);
+    return Send(p, XaTextMessage(code, text, a));
   }
 };
 

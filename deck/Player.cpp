@@ -64,10 +64,7 @@ void Player::SendText(int code, const QString& text, int a) {
 
 void Player::SendEqualizer(const std::array<int8_t, 64>& table) {
   if (!player_) return;
-  XA_Message m;
-  m.code = XA_MSG_SET_CODEC_EQUALIZER;
-  m.eq = table;
-  engine_.Send(player_, m);
+  engine_.Send(player_, XaEqualizerMessage(table));
 }
 
 void Player::SendLevel() { Send(XA_MSG_SET_OUTPUT_VOLUME, 255, 100 - panel_.Fader()->value(), 255); }

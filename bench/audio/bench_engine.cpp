@@ -5,6 +5,7 @@
 //    as a share of one core;
 //  - delay from a play command to the first sound leaving the null output;
 //  - how far the reported position trails the output.
+#include "AudioHarness.h"
 #include "BenchInput.h"
 
 #include "audio/Engine.h"
@@ -20,6 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -30,53 +32,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class Receiver : public QObject {
- public:
-  bool event(QEvent* e) override {
-    XA_Message m;
-    if (control_win32_params_to_message(player, &m, e) != 0) return QObject::event(e);
-    if (onMessage) onMessage(m);
-    if (m.code == XA_MSG_NOTIFY_PLAYER_STATE) state = m.a;
-    return true;
-  }
-  XA_Player* player = nullptr;
-  int state = -1;
-  std::function<void(const XA_Message&)> onMessage;
-};
-
-struct Deck {
-  Receiver receiver;
-  XA_Player* player = nullptr;
-  Deck() {
-    player_new(&player, &receiver);
-    receiver.player = player;
-  }
-  ~Deck() { player_delete(player); }
-  void Send(int code, int a = 0, int b = 0, int c = 0, const QString& text = QString()) {
-    XA_Message m;
-    m.code = code;
-    m.a = a;
-    m.b = b;
-    m.c = c;
-    m.text = text;
-    control_message_send(player, m);
-  }
-};
-
-// Sleeps in the event loop (so the measuring thread costs nothing) and looks every 1 ms.
-bool WaitUntil(const std::function<bool()>& done, int limitMs) {
-  QEventLoop loop;
-  QElapsedTimer t;
-  t.start();
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (done() || t.elapsed() >= limitMs) loop.quit();
-  });
-  poll.start(1);
-  if (!done()) loop.exec();
-  return done();
-}
-
 void Idle(int ms) {
   QEventLoop loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
@@ -86,6 +41,13 @@ void Idle(int ms) {
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// A shaped equaliser: the low bands up, the rest down.
+std::array<int8_t, 64> BenchEq() {
+  std::array<int8_t, 64> eq{};
+  for (int i = 0; i < 64; ++i) eq[size_t(i)] = int8_t((i % 32) < 4 ? 40 : -30);
+  return eq;
 }
 
 // The null output's tap: when sound first left it, and how much has left since.
@@ -102,20 +64,15 @@ void Tap(void*, const float* frames, int count) {
 }
 
 double OneDeckCpu(const QString& mp3, int pitch, bool eq) {
-  Deck d;
-  d.Send(XA_MSG_COMMAND_OUTPUT_OPEN, 0, 0, 0, "wav:/dev/null");
-  d.Send(XA_MSG_COMMAND_INPUT_OPEN, 0, 0, 0, mp3);
-  d.Send(XA_MSG_SET_OUTPUT_PROPERTY, pitch, 0, 0, "OUTPUT.DIRECTSOUND.PITCH");
-  if (eq) {
-    XA_Message m;
-    m.code = XA_MSG_SET_CODEC_EQUALIZER;
-    for (int i = 0; i < 64; ++i) m.eq[size_t(i)] = int8_t((i % 32) < 4 ? 40 : -30);
-    control_message_send(d.player, m);
-  }
-  WaitUntil([&] { return d.receiver.state == XA_STATE_STOPPED; }, 10000);
+  TestPlayer d;
+  d.SendText(XA_MSG_COMMAND_OUTPUT_OPEN, "wav:/dev/null");
+  d.SendText(XA_MSG_COMMAND_INPUT_OPEN, mp3);
+  d.SendText(XA_MSG_SET_OUTPUT_PROPERTY, "OUTPUT.DIRECTSOUND.PITCH", pitch);
+  if (eq) d.SendEq(BenchEq());
+  WaitUntil([&] { return d.State() == XA_STATE_STOPPED; }, 10000);
   const double start = ProcessCpuSeconds();
   d.Send(XA_MSG_COMMAND_PLAY);
-  WaitUntil([&] { return d.receiver.state == XA_STATE_EOF; }, 120000);
+  WaitUntil([&] { return d.State() == XA_STATE_EOF; }, 120000);
   return ProcessCpuSeconds() - start;
 }
 
@@ -155,14 +112,11 @@ int main(int argc, char** argv) {
 
   // 2. Two decks in real time on the null output, equaliser and pitch 1050.
   {
-    Deck a, b;
-    XA_Message eq;
-    eq.code = XA_MSG_SET_CODEC_EQUALIZER;
-    for (int i = 0; i < 64; ++i) eq.eq[size_t(i)] = int8_t((i % 32) < 4 ? 40 : -30);
-    for (Deck* d : {&a, &b}) {
-      d->Send(XA_MSG_COMMAND_INPUT_OPEN, 0, 0, 0, mp3);
-      d->Send(XA_MSG_SET_OUTPUT_PROPERTY, 1050, 0, 0, "OUTPUT.DIRECTSOUND.PITCH");
-      control_message_send(d->player, eq);
+    TestPlayer a, b;
+    for (TestPlayer* d : {&a, &b}) {
+      d->SendText(XA_MSG_COMMAND_INPUT_OPEN, mp3);
+      d->SendText(XA_MSG_SET_OUTPUT_PROPERTY, "OUTPUT.DIRECTSOUND.PITCH", 1050);
+      d->SendEq(BenchEq());
       d->Send(XA_MSG_COMMAND_PLAY);
     }
     auto shareOfCore = [] {
@@ -174,7 +128,7 @@ int main(int argc, char** argv) {
       return (ProcessCpuSeconds() - start) / (wall.elapsed() / 1000.0);
     };
     const double playing = shareOfCore();
-    for (Deck* d : {&a, &b}) d->Send(XA_MSG_COMMAND_PAUSE);
+    for (TestPlayer* d : {&a, &b}) d->Send(XA_MSG_COMMAND_PAUSE);
     const double paused = shareOfCore();
     const unsigned underruns = a.player->GetVoice().underruns.load() + b.player->GetVoice().underruns.load();
     std::printf("two decks, pitch 1050 + eq, real time: %.2f %% of one core (target < 2 %%); "
@@ -185,9 +139,9 @@ int main(int argc, char** argv) {
   NullOutput* out = Engine::Instance().NullOutputFor(0);
   if (!out) return 1;
   out->SetTap(&Tap, nullptr);
-  Deck d;
+  TestPlayer d;
   const int range = int(info.duration);  // position units of 1 ms
-  d.Send(XA_MSG_COMMAND_INPUT_OPEN, 0, 0, 0, mp3);
+  d.SendText(XA_MSG_COMMAND_INPUT_OPEN, mp3);
   d.Send(XA_MSG_SET_POSITION_RANGE, range);
   std::vector<double> delays;
   for (int i = 0; i < 15; ++i) {
@@ -209,7 +163,7 @@ int main(int argc, char** argv) {
   std::vector<double> lags;
   bool playing = false;
   int64_t playStartMs = 0;
-  d.receiver.onMessage = [&](const XA_Message& m) {
+  d.log.onMessage = [&](const XA_Message& m) {
     if (m.code == XA_MSG_NOTIFY_PLAYER_STATE && m.a == XA_STATE_PLAYING) playing = true;
     if (!playing || m.code != XA_MSG_NOTIFY_INPUT_POSITION || firstSoundNs.load() == 0 || m.a == 0) return;
     const double outputMs = soundFrames.load() * 1000.0 / out->Rate() + playStartMs;
@@ -219,7 +173,7 @@ int main(int argc, char** argv) {
   soundFrames = 0;
   d.Send(XA_MSG_COMMAND_PLAY);
   Idle(5000);
-  d.receiver.onMessage = nullptr;
+  d.log.onMessage = nullptr;
   std::printf("position trails output: median %.1f ms, max %.1f ms over %zu reports (target < 40 ms)\n",
               Median(lags), lags.empty() ? 0.0 : *std::max_element(lags.begin(), lags.end()), lags.size());
   out->SetTap(nullptr, nullptr);

@@ -13,6 +13,7 @@ bool NotificationLog::event(QEvent* e) {
   XA_Message m;
   if (control_win32_params_to_message(player, &m, e) == 0) {
     messages.push_back(m);
+    if (onMessage) onMessage(m);
     return true;
   }
   return QObject::event(e);
@@ -58,27 +59,20 @@ TestPlayer::TestPlayer() {
 TestPlayer::~TestPlayer() { player_delete(player); }
 
 void TestPlayer::Send(int code, int a, int b, int c) {
-  XA_Message m;
-  m.code = code;
-  m.a = a;
-  m.b = b;
-  m.c = c;
-  control_message_send(player, m);
+  control_message_send(player, XaMessage(code, a, b, c));
 }
 
 void TestPlayer::SendText(int code, const QString& text, int a) {
-  XA_Message m;
-  m.code = code;
-  m.text = text;
-  m.a = a;
-  control_message_send(player, m);
+  control_message_send(player, XaTextMessage(code, text, a));
 }
 
 void TestPlayer::SendEq(const std::array<int8_t, 64>& eq) {
-  XA_Message m;
-  m.code = XA_MSG_SET_CODEC_EQUALIZER;
-  m.eq = eq;
-  control_message_send(player, m);
+  control_message_send(player, XaEqualizerMessage(eq));
+}
+
+int TestPlayer::State() const {
+  const XA_Message* m = log.Last(XA_MSG_NOTIFY_PLAYER_STATE);
+  return m ? m->a : -1;
 }
 
 bool TestPlayer::WaitFor(int code, int a, int limitMs) {

@@ -17,6 +17,8 @@ class NotificationLog : public QObject {
  public:
   bool event(QEvent* e) override;
   std::vector<XA_Message> messages;
+  // Also told of each message as it arrives (timings in the benchmarks).
+  std::function<void(const XA_Message&)> onMessage;
   XA_Player* player = nullptr;
   int Count(int code) const;
   const XA_Message* Last(int code) const;
@@ -35,6 +37,8 @@ class TestPlayer {
   void SendText(int code, const QString& text, int a = 0);
   void SendEq(const std::array<int8_t, 64>& eq);
   bool WaitFor(int code, int a = -1, int limitMs = 15000);
+  // The last state the player reported, -1 before any.
+  int State() const;
   XA_Player* player = nullptr;
   NotificationLog log;
 };

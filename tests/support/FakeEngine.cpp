@@ -61,18 +61,11 @@ void FakeEngine::Notify(XA_Player* player, XA_Message message) {
 }
 
 void FakeEngine::Notify(XA_Player* player, int code, int a, int b) {
-  XA_Message m;
-  m.code = code;
-  m.a = a;
-  m.b = b;
-  Notify(player, m);
+  Notify(player, XaMessage(code, a, b));
 }
 
 void FakeEngine::NotifyText(XA_Player* player, int code, const QString& text) {
-  XA_Message m;
-  m.code = code;
-  m.text = text;
-  Notify(player, m);
+  Notify(player, XaTextMessage(code, text));
 }
 
 std::vector<XA_Message> FakeEngine::Commands(XA_Player* player, int code) const {
