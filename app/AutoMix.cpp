@@ -31,7 +31,6 @@ AutoMix::AutoMix(Decks& decks, SongsList& list, PlayerFeed& feed, MixStylePanel&
     : decks_(decks),
       deckPort_(decks, log),
       listPort_(list, feed),
-      list_(list),
       styles_(styles),
       status_(std::move(status)),
       engine_(deckPort_, listPort_, *this, timers, settings, system),
@@ -81,7 +80,7 @@ void AutoMix::ShowToggles() {
 
 void AutoMix::OnClipOpenFailed(int) {
   if (!engine_.LoadNext()) return;
-  if (++refusedInARow_ > list_.Count()) {
+  if (++refusedInARow_ > listPort_.Count()) {
     status_(texts::kClipLoadError);
     return;
   }

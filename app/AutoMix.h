@@ -50,7 +50,6 @@ class AutoMix : public QObject, private MixControls {
   Decks& decks_;
   MixDecksPort deckPort_;
   SongsListMixPort listPort_;
-  SongsList& list_;
   MixStylePanel& styles_;
   std::function<void(const QString&)> status_;
   MixEngine engine_;
