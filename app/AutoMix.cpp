@@ -1,10 +1,10 @@
 #include "app/AutoMix.h"
 
-#include "app/Theme.h"
+#include "platform/ui/Theme.h"
 
 #include "deck/CentrePanel.h"
 #include "mix/MixStylePanel.h"
-#include "playlist/StatusTexts.h"
+#include "songs/StatusTexts.h"
 
 #include <QApplication>
 #include <QProgressBar>

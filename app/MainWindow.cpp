@@ -1,15 +1,16 @@
 #include "app/MainWindow.h"
 
 #include "app/AutoMix.h"
-#include "app/DeckAccessPort.h"
+#include "app/DecksPort.h"
 #include "app/PlayListCommands.h"
 #include "app/ScreenFit.h"
 #include "app/StationClipHooks.h"
-#include "app/Theme.h"
+#include "platform/ui/Theme.h"
 #include "deck/CentrePanel.h"
 #include "deck/DeckPanel.h"
 #include "deck/Decks.h"
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
+#include "formats/TimeText.h"
 #include "mix/MixStylePanel.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -17,7 +18,7 @@
 #include "platform/PlayLog.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
-#include "playlist/SongsListPanel.h"
+#include "songs/ui/SongsListPanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -87,6 +88,9 @@ MainWindow::~MainWindow() {
   if (decks_) decks_->SetClipLoadHooks(nullptr);
   clipHooks_.reset();
   commands_.reset();
+  // The panel shows the list: it goes before the list does.
+  delete songsPanel_;
+  songsPanel_ = nullptr;
   deckAccess_.reset();
   decks_.reset();
 }
@@ -153,17 +157,18 @@ void MainWindow::BuildControls() {
 
 void MainWindow::BuildSongsList() {
   const auto status = [this](const QString& text) { SetStatus(text); };
-  songsPanel_ = new SongsListPanel(ctx_.playLog, status, this);
+  songsList_ = std::make_unique<SongsList>(ctx_.playLog);
+  songsPanel_ = new SongsListPanel(*songsList_, status, this);
   songsPanel_->setGeometry(6, 28, 220, 546);
   // Read-only until it has the focus: in mix mode keys are console commands.
   songsPanel_->SearchField()->setReadOnly(true);
-  deckAccess_ = std::make_unique<DeckAccessPort>(*decks_, mixSettings_);
+  deckAccess_ = std::make_unique<DecksPort>(*decks_, mixSettings_, ctx_.playLog);
   PlayListCommands::Hooks hooks;
   hooks.status = status;
   hooks.releaseAutoButtons = [this] { autoMix_->SetLoadNext(false); };
   hooks.focusHidden = [this] { focusHolder_->setFocus(); };
   hooks.fps = [this] { return settings_.fps; };
-  commands_ = std::make_unique<PlayListCommands>(*songsPanel_, *deckAccess_, ctx_.dialogs, ctx_.playLog, folders_,
+  commands_ = std::make_unique<PlayListCommands>(*songsPanel_, *deckAccess_, ctx_.dialogs, ctx_.playLog, ctx_.engine, folders_,
                                                  ctx_.startFolder, this, std::move(hooks));
   StationClipHooks::StyleChoice choice;
   choice.defaultStyle = [this] { return settings_.defMixStyle; };
@@ -420,7 +425,7 @@ void MainWindow::OnTimer(int id) {
   }
 }
 
-void MainWindow::ShowClock() { clock_->setText(ctx_.clock.Now().time().toString(QStringLiteral("HH:mm:ss"))); }
+void MainWindow::ShowClock() { clock_->setText(timetext::ClockText(ctx_.clock.Now().time())); }
 
 QString MainWindow::ClockText() const { return clock_->text(); }
 QString MainWindow::StatusText() const { return status_->text(); }

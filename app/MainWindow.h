@@ -8,7 +8,7 @@
 #include "deck/KeyboardMap.h"
 #include "mix/MixSettings.h"
 #include "platform/TimerTable.h"
-#include "playlist/RememberedFolders.h"
+#include "songs/RememberedFolders.h"
 
 #include <QDialog>
 #include <QMap>
@@ -16,7 +16,8 @@
 #include <memory>
 
 class AutoMix;
-class DeckAccessPort;
+class DecksPort;
+class SongsList;
 class Decks;
 class MixStylePanel;
 class PlayListCommands;
@@ -88,9 +89,10 @@ class MainWindow : public QDialog {
   // must go before the widgets they draw into.
   std::unique_ptr<Decks> decks_;
   MixStylePanel* mixStyles_ = nullptr;
+  std::unique_ptr<SongsList> songsList_;
   SongsListPanel* songsPanel_ = nullptr;
   RememberedFolders folders_;
-  std::unique_ptr<DeckAccessPort> deckAccess_;
+  std::unique_ptr<DecksPort> deckAccess_;
   std::unique_ptr<PlayListCommands> commands_;
   std::unique_ptr<StationClipHooks> clipHooks_;
   std::unique_ptr<AutoMix> autoMix_;

@@ -1,13 +1,13 @@
 #include "app/PlayListCommands.h"
 
-#include "playlist/OpenIntoDeck.h"
-#include "playlist/SongsListPanel.h"
+#include "songs/OpenIntoDeck.h"
+#include "songs/ui/SongsListPanel.h"
 
 #include <QAction>
 #include <QLineEdit>
 
-PlayListCommands::PlayListCommands(SongsListPanel& panel, DeckAccess& decks, Dialogs& dialogs, PlayLog& log,
-                                   RememberedFolders& folders, const QString& startFolder, QWidget* dialogParent,
+PlayListCommands::PlayListCommands(SongsListPanel& panel, DeckControl& decks, Dialogs& dialogs, PlayLog& log,
+                                   const ClipAnalyzer& analyzer, RememberedFolders& folders, const QString& startFolder, QWidget* dialogParent,
                                    Hooks hooks)
     : panel_(panel),
       decks_(decks),
@@ -15,7 +15,7 @@ PlayListCommands::PlayListCommands(SongsListPanel& panel, DeckAccess& decks, Dia
       folders_(folders),
       hooks_(std::move(hooks)),
       renamePrompt_(dialogParent),
-      information_(analyzer_, hooks_.fps, [this](const QString& text) { panel_.SetClipInfoText(text); }),
+      information_(analyzer, hooks_.fps, [this](const QString& text) { panel_.SetClipInfoText(text); }),
       feed_(panel.List(), decks, log, hooks_.status),
       loader_(panel.List(), dialogs, log, folders, hooks_.status),
       tools_(panel.List(), dialogs, log, folders, hooks_.status, hooks_.releaseAutoButtons),
@@ -23,7 +23,7 @@ PlayListCommands::PlayListCommands(SongsListPanel& panel, DeckAccess& decks, Dia
       search_(panel.List(), feed_, dialogs, hooks_.status, hooks_.focusHidden),
       renamer_(panel.List(), decks, renamePrompt_, hooks_.status),
       favourites_(panel.List(), decks, dialogs, startFolder),
-      counter_(panel.List(), decks, dialogs, log, analyzer_, hooks_.fps, hooks_.status,
+      counter_(panel.List(), &decks, dialogs, log, analyzer, hooks_.fps, hooks_.status,
                [this](const QString& text) { panel_.SetClipInfoText(text); }) {
   ConnectPanel();
 }

@@ -2,24 +2,24 @@
 // owns the play-list operations and wires the songs-list panel's own buttons to them.
 #pragma once
 
-#include "playlist/ClipAnalyzer.h"
-#include "playlist/ClipInformation.h"
-#include "playlist/ClipLoader.h"
-#include "playlist/ClipRenamer.h"
-#include "playlist/CrtRand.h"
-#include "playlist/Favourites.h"
-#include "playlist/ListSearch.h"
-#include "playlist/ListShuffler.h"
-#include "playlist/PlayListTools.h"
-#include "playlist/PlayTimeCounter.h"
-#include "playlist/PlayerFeed.h"
-#include "playlist/RenameMp3Dialog.h"
+#include "songs/ClipInformation.h"
+#include "songs/ClipLoader.h"
+#include "songs/ClipRenamer.h"
+#include "songs/CrtRand.h"
+#include "songs/Favourites.h"
+#include "songs/ListSearch.h"
+#include "songs/ListShuffler.h"
+#include "songs/PlayListTools.h"
+#include "songs/PlayTimeCounter.h"
+#include "songs/PlayerFeed.h"
+#include "songs/ui/RenameMp3Dialog.h"
 
 #include <QObject>
 
 #include <functional>
 
-class DeckAccess;
+class DeckControl;
+class ClipAnalyzer;
 class Dialogs;
 class PlayLog;
 class SongsListPanel;
@@ -37,8 +37,8 @@ class PlayListCommands : public QObject {
     std::function<int()> fps;
   };
 
-  PlayListCommands(SongsListPanel& panel, DeckAccess& decks, Dialogs& dialogs, PlayLog& log,
-                   RememberedFolders& folders, const QString& startFolder, QWidget* dialogParent, Hooks hooks);
+  PlayListCommands(SongsListPanel& panel, DeckControl& decks, Dialogs& dialogs, PlayLog& log,
+                   const ClipAnalyzer& analyzer, RememberedFolders& folders, const QString& startFolder, QWidget* dialogParent, Hooks hooks);
 
   PlayerFeed& Feed() { return feed_; }
   ClipInformation& Information() { return information_; }
@@ -65,11 +65,10 @@ class PlayListCommands : public QObject {
   void ConnectPanel();
 
   SongsListPanel& panel_;
-  DeckAccess& decks_;
+  DeckControl& decks_;
   Dialogs& dialogs_;
   RememberedFolders& folders_;
   Hooks hooks_;
-  XaudioClipAnalyzer analyzer_;
   CrtRand rand_;
   QtRenamePrompt renamePrompt_;
   ClipInformation information_;

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "mix/MixPorts.h"
-#include "playlist/PlayerFeed.h"
-#include "playlist/SongsList.h"
+#include "songs/PlayerFeed.h"
+#include "songs/SongsList.h"
 
 class SongsListMixPort final : public MixList {
  public:

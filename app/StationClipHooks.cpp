@@ -1,9 +1,9 @@
 #include "app/StationClipHooks.h"
 
 #include "mix/MixStylePanel.h"
-#include "playlist/ClipInformation.h"
-#include "playlist/PlayerFeed.h"
-#include "playlist/SongsListPanel.h"
+#include "songs/ClipInformation.h"
+#include "songs/PlayerFeed.h"
+#include "songs/ui/SongsListPanel.h"
 
 StationClipHooks::StationClipHooks(ClipInformation& information, PlayerFeed& feed, SongsListPanel& panel,
                                    MixStylePanel& styles, const MixSettings& settings, StyleChoice choice)

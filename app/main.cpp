@@ -1,15 +1,15 @@
 // Process entry: one copy per user, then the main window until the operator quits.
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
-#include "app/Theme.h"
-#include "deck/DecoderEngine.h"
+#include "platform/ui/Theme.h"
+#include "audio/DecoderEngine.h"
 #include "platform/Clock.h"
-#include "platform/Dialogs.h"
+#include "platform/ui/QtDialogs.h"
 #include "platform/Paths.h"
 #include "platform/PlayLog.h"
 #include "platform/SettingsStore.h"
 #include "platform/SingleInstance.h"
-#include "platform/SystemServices.h"
+#include "platform/system/LinuxSystemServices.h"
 
 #include <QApplication>
 

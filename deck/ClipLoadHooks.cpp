@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
 
 int DefaultClipLoadHooks::MeasureClip(const QString& path) {
   XA_AnalyzerInfo info;

@@ -11,7 +11,7 @@
 
 #include "deck/DeckPanel.h"
 #include "deck/Player.h"
-#include "deck/Timecode.h"
+#include "formats/TimeText.h"
 #include "platform/PlayLog.h"
 #include "platform/TimerTable.h"
 

@@ -11,7 +11,7 @@
 #include "deck/Equalizer.h"
 #include "deck/MasterFader.h"
 #include "deck/Player.h"
-#include "deck/Timecode.h"
+#include "formats/TimeText.h"
 #include "platform/Dialogs.h"
 
 Decks::Decks(DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, TimerTable& timers, QWidget* parent)

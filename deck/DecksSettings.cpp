@@ -2,7 +2,7 @@
 #include <QSlider>
 
 #include "deck/CentrePanel.h"
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
 #include "deck/DeckLevels.h"
 #include "deck/Decks.h"
 #include "deck/Equalizer.h"

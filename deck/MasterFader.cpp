@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "deck/CentrePanel.h"
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
 #include "deck/PlayerState.h"
 
 MasterFader::MasterFader(CentrePanel& centre, DecoderEngine& engine, const DeckConfig& config)

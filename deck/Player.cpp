@@ -4,7 +4,7 @@
 #include <QSlider>
 
 #include "deck/DeckPanel.h"
-#include "deck/Timecode.h"
+#include "formats/TimeText.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/PlayLog.h"

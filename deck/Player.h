@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
 #include "deck/PlayerState.h"
 
 class DeckPanel;

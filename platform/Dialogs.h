@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
-
 class Dialogs {
  public:
   enum class Icon { None, Information, Warning, Error, Question };
@@ -24,18 +22,4 @@ class Dialogs {
   virtual QString Folder(const QString& caption, const QString& folder) = 0;
   // A one-line text entry; ok is false when cancelled.
   virtual QString Text(const QString& caption, const QString& label, const QString& value, bool* ok) = 0;
-};
-
-class QtDialogs final : public Dialogs {
- public:
-  explicit QtDialogs(QWidget* parent) : parent_(parent) {}
-  Answer Message(const QString& text, const QString& title, Icon icon, Buttons buttons,
-                 Answer defaultButton) override;
-  QStringList OpenFiles(const QString& caption, const QString& folder, const QString& filter, bool multiple) override;
-  QString SaveFile(const QString& caption, const QString& folder, const QString& filter) override;
-  QString Folder(const QString& caption, const QString& folder) override;
-  QString Text(const QString& caption, const QString& label, const QString& value, bool* ok) override;
-
- private:
-  QWidget* parent_;
 };

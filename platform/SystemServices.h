@@ -1,15 +1,9 @@
-// Services of the desktop and the machine. The real ones act on this computer; tests use
-// FakeSystemServices, which records calls and never restarts anything.
+// Services of the desktop and the machine. The real ones (platform/system) act on this
+// computer; tests use FakeSystemServices, which records calls and never restarts anything.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-
-#include <memory>
-
-class PlayLog;
-class RebootRequester;
-class SettingsStore;
 
 class SystemServices {
  public:
@@ -23,31 +17,6 @@ class SystemServices {
   // Start a sibling program from the programs' folder, detached; false when it failed.
   virtual bool StartProgram(const QString& name, const QStringList& args = {}) = 0;
   virtual bool OpenUrl(const QString& localFile) = 0;
-};
-
-class LinuxSystemServices final : public SystemServices {
- public:
-  // Restarts through systemd-logind and switches the display through "Vidshift".
-  LinuxSystemServices(const SettingsStore& settings, PlayLog& log);
-  // The same with the reboot step and the display-mode library given (tests pass a fake
-  // requester and a library of their own, so they never reach the machine).
-  LinuxSystemServices(const SettingsStore& settings, PlayLog& log, RebootRequester& reboot,
-                      QString displayModeLibrary = QStringLiteral("Vidshift"));
-  ~LinuxSystemServices() override;
-  int ChangeDisplayMode(int width, int height) override;
-  void RestartSystem() override;
-  void InhibitScreenSaver(bool on) override;
-  bool StartProgram(const QString& name, const QStringList& args) override;
-  bool OpenUrl(const QString& localFile) override;
-
- private:
-  const SettingsStore& settings_;
-  PlayLog& log_;
-  std::unique_ptr<RebootRequester> ownReboot_;
-  RebootRequester& reboot_;
-  QString displayModeLibrary_;
-  unsigned screenSaverCookie_ = 0;
-  bool screenSaverInhibited_ = false;
 };
 
 class FakeSystemServices final : public SystemServices {

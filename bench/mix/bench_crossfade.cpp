@@ -14,7 +14,7 @@
 #include "bench/support/SilentDialogs.h"
 #include "deck/CentrePanel.h"
 #include "deck/DeckPanel.h"
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
 #include "deck/Decks.h"
 #include "mix/MixEngine.h"
 #include "mix/MixPorts.h"

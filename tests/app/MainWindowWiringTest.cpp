@@ -8,9 +8,9 @@
 #include "deck/CentrePanel.h"
 #include "deck/Decks.h"
 #include "formats/PrlWriter.h"
-#include "playlist/CrtRand.h"
-#include "playlist/ListShuffler.h"
-#include "playlist/SongsListPanel.h"
+#include "songs/CrtRand.h"
+#include "songs/ListShuffler.h"
+#include "songs/ui/SongsListPanel.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -35,7 +35,10 @@ QStringList WriteStartUpList(Station& s, const QStringList& names) {
   for (const QString& name : names) {
     const bool missing = name.startsWith(QLatin1Char('!'));
     const QString path = s.startFolder + QStringLiteral("Music/") + name.mid(missing ? 1 : 0) + QStringLiteral(".mp3");
-    if (!missing) QFile::copy(Tone(), path);
+    if (!missing) {
+      QFile::copy(Tone(), path);
+      s.engine.durationsMs.insert(path, 3000);  // what the engine's analyser measures
+    }
     clips.append(PrlClip{QStringLiteral("00:00:03:00"), path});
     paths << path;
   }

@@ -6,15 +6,15 @@
 #include "app/MainWindow.h"
 #include "audio/devices.h"
 #include "deck/Decks.h"
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
 #include "formats/PrlWriter.h"
 #include "platform/Clock.h"
 #include "platform/Paths.h"
 #include "platform/PlayLog.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
-#include "playlist/SongsList.h"
-#include "playlist/SongsListPanel.h"
+#include "songs/SongsList.h"
+#include "songs/ui/SongsListPanel.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #include "support/ScriptedDialogs.h"
-#include "platform/Dialogs.h"
+#include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QInputDialog>

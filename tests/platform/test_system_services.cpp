@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
-#include "platform/RebootRequester.h"
+#include "platform/system/LinuxSystemServices.h"
+#include "platform/system/RebootRequester.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
 

@@ -39,7 +39,7 @@ int FakeEngine::ParamsToMessage(XA_Player* player, XA_Message* message, const QE
   return 0;
 }
 
-int FakeEngine::Analyze(const QString& path, XA_AnalyzerInfo* info) {
+int FakeEngine::Analyze(const QString& path, XA_AnalyzerInfo* info) const {
   const auto it = durationsMs.constFind(path);
   if (it == durationsMs.constEnd()) return -1;
   info->duration = *it;

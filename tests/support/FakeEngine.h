@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "deck/DecoderEngine.h"
+#include "audio/DecoderEngine.h"
 
 class FakeEngine : public DecoderEngine {
  public:
@@ -30,7 +30,7 @@ class FakeEngine : public DecoderEngine {
   using DecoderEngine::Send;
   int ParamsToMessage(XA_Player* player, XA_Message* message, const QEvent* event) override;
   QString ErrorString(int code) override { return QStringLiteral("error %1").arg(code); }
-  int Analyze(const QString& path, XA_AnalyzerInfo* info) override;
+  int Analyze(const QString& path, XA_AnalyzerInfo* info) const override;
   QList<XaOutputDevice> OutputDevices() override { return devices; }
   void SetOutputDevices(int mainIndex, int monitorIndex) override;
   void SetMasterVolume(int value) override { masterVolume = value; }

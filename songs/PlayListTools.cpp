@@ -1,0 +1,62 @@
+#include "songs/PlayListTools.h"
+
+#include "formats/PrlWriter.h"
+#include "platform/Dialogs.h"
+#include "platform/PlayLog.h"
+#include "songs/RememberedFolders.h"
+#include "songs/SongsList.h"
+#include "songs/StatusTexts.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString kTitle = QStringLiteral("KORVO XA");
+}
+
+PlayListTools::PlayListTools(SongsList& list, Dialogs& dialogs, PlayLog& log, RememberedFolders& folders,
+                             StatusSink status, std::function<void()> releaseAutoButtons)
+    : list_(list),
+      dialogs_(dialogs),
+      log_(log),
+      folders_(folders),
+      status_(std::move(status)),
+      releaseAutoButtons_(std::move(releaseAutoButtons)) {}
+
+int PlayListTools::ClearPlayList() {
+  if (list_.Count() == 0) {
+    status_(QStringLiteral("Nothing to delete"));
+    return -1;
+  }
+  const Dialogs::Answer a = dialogs_.Message(QStringLiteral("Clear Play List?"), kTitle, Dialogs::Icon::Question,
+                                             Dialogs::Buttons::YesNo, Dialogs::Answer::No);
+  if (a != Dialogs::Answer::Yes) return -1;
+  list_.ClearSongsList();
+  if (releaseAutoButtons_) releaseAutoButtons_();
+  log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("Play List Clear"), QString());
+  status_(texts::kReady);
+  return 0;
+}
+
+int PlayListTools::SavePlayList() {
+  if (list_.Count() == 0) {
+    dialogs_.Message(QStringLiteral("Play List is empty"), kTitle, Dialogs::Icon::Warning);
+    return -1;
+  }
+  QString path = dialogs_.SaveFile(QStringLiteral("Save Play List"), folders_.playListFolder,
+                                   QStringLiteral("KORVO, TEVRO Play Lists v.2 (*.prl)"));
+  if (path.isEmpty()) return -1;
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".prl");
+  folders_.playListFolder = FolderOfPath(path);
+
+  QList<PrlClip> clips;
+  clips.reserve(list_.Count());
+  for (const ClipEntry& e : list_.Model().Rows()) clips.push_back(PrlClip{e.duration, e.path});
+  PrlSaveValues values;
+  values.listDuration = list_.ListDuration().left(20);
+  if (prl::SavePrl(path, PrlWriterKind::MainSave, clips, values) != 0) {
+    dialogs_.Message(path, QStringLiteral("KORVO couldn't create out file"), Dialogs::Icon::Warning);
+    return -1;
+  }
+  log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("Play List Saved"), path);
+  return 0;
+}
