@@ -41,7 +41,9 @@ KeyAction KeyboardMap::Handle(const QKeyEvent& event, bool inSearchBox) {
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
   if (inSearchBox) {
     // Typing goes on to the box; only Enter, F3, F4 (and Escape, the window's Cancel) act.
-    if (enter) return Action(KeyCommand::SearchTitles, 0, true, true);
+    // Enter stops here: passed on, the dialog would also press its default button and load
+    // a clip into a deck.
+    if (enter) return Action(KeyCommand::SearchTitles, 0, true, false);
     if (key == Qt::Key_F3) return Action(KeyCommand::FocusSearch, 0, false, true);
     if (key == Qt::Key_F4) return Action(KeyCommand::FocusHidden, 0, false, true);
     if (key == Qt::Key_Escape) return Action(KeyCommand::Exit, 0, false, false);

@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -245,6 +246,28 @@ TEST(MainWindowKeyboardMode, TheSearchFieldIsEditableOnlyWhileItHasTheFocus) {
   QCoreApplication::sendEvent(search, &out);
   EXPECT_EQ(w->StatusText(), QStringLiteral("KEYBOARD MODE: MIX"));
   EXPECT_TRUE(search->isReadOnly());
+}
+
+TEST(MainWindowKeyboardMode, EnterInTheSearchFieldOnlySearches) {
+  Station s;
+  auto w = s.Open();
+  QDir(s.startFolder).mkpath(QStringLiteral("Music"));
+  for (const char* name : {"alpha", "beta"})
+    QFile::copy(Tone(), s.startFolder + QStringLiteral("Music/%1.mp3").arg(QLatin1String(name)));
+  w->PlayList().Loader().LoadFolder(s.startFolder + QStringLiteral("Music"));
+  ASSERT_EQ(w->SongsPanel().List().Count(), 2);
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  QLineEdit* search = w->SongsPanel().SearchField();
+  search->setFocus();
+  QTest::keyClicks(search, QStringLiteral("beta"));
+  // "Load beta?" answered No: the search goes on and finds nothing more.
+  s.dialogs.answers.enqueue(Dialogs::Answer::No);
+  QTest::keyClick(search, Qt::Key_Return);
+  EXPECT_EQ(s.dialogs.Texts().last(), QStringLiteral("Load beta?"));
+  EXPECT_TRUE(OpenedPaths(s, 0).isEmpty());
+  EXPECT_TRUE(OpenedPaths(s, 1).isEmpty());
 }
 
 TEST(MainWindowToolButtons, ClearEmptiesTheListAndReleasesTheAutomation) {
