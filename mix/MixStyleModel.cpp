@@ -60,11 +60,16 @@ void MixStyleModel::SetMixAt(bool on) {
 int MixStyleModel::LoadStyles() {
   StyleTable loaded;
   if (stylefile::ReadStyleFile(startFolder_, loaded) < 0) return stylefile::kReadFailed;
+  const bool sameEntries = loaded.Names() == table_.Names();
   table_ = std::move(loaded);
   const int count = int(table_.Size());
   // Showing the last entry does not put it into force.
-  listIndex_ = count - 1;
-  emit stylesChanged();
+  if (sameEntries) {
+    SelectEntry(count - 1);
+  } else {
+    listIndex_ = count - 1;
+    emit stylesChanged();
+  }
   emit statusText(QString::asprintf("Mix Styles loaded: %d", count));
   return count;
 }

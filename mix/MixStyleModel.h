@@ -57,7 +57,6 @@ class MixStyleModel : public QObject {
   int ListIndex() const { return listIndex_; }
   const QString& currentStyleName() const { return currentStyleName_; }
   void setCurrentStyleName(const QString& name) { currentStyleName_ = name; }
-  const MixSettings& InForce() const { return settings_; }
 
   const SliderState& Slider(MixSlider slider) const { return sliders_[Index(slider)]; }
   // The "Mix at " box; the wait-level slider and its label are enabled with it.
@@ -73,7 +72,8 @@ class MixStyleModel : public QObject {
   void SetMixAt(bool on);
 
  signals:
-  // The list's entries were replaced; ListIndex() is already the new one.
+  // The list's entries were replaced; ListIndex() is already the new one. A reload that
+  // finds the same names reports only the moved choice.
   void stylesChanged();
   void listIndexChanged(int index);
   // The value, label or enabled state of one slider changed.

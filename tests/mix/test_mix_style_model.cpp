@@ -276,6 +276,20 @@ TEST_F(MixStyleModelTest, ReportsOnlyWhatChanged) {
   model.SetMixAt(false);
   EXPECT_EQ(changed, QList<MixSlider>{MixSlider::WaitLevel});
   EXPECT_EQ(boxFlips, 1);
+
+  // Reading the same table again only moves the choice back to its last entry.
+  int reloads = 0;
+  QObject::connect(&model, &MixStyleModel::stylesChanged, [&reloads] { ++reloads; });
+  model.ChooseStyle(1);
+  listMoves = 0;
+  ASSERT_EQ(model.LoadStyles(), 5);
+  EXPECT_EQ(reloads, 0);
+  EXPECT_EQ(listMoves, 1);
+  EXPECT_EQ(ListText(), "SLOW2");
+  WriteTable(kTable + StyleLine({"NEW"}));
+  ASSERT_EQ(model.LoadStyles(), 6);
+  EXPECT_EQ(reloads, 1);
+  EXPECT_EQ(ListText(), "NEW");
 }
 
 TEST_F(MixStyleModelTest, StartUpWritesDefaultsWhenNoUsableTable) {
