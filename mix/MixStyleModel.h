@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <array>
 
 #include "mix/MixSettings.h"
@@ -25,8 +24,7 @@ class MixStyleModel : public QObject {
  public:
   // settings are the values in force, owned by the station. startFolder holds
   // "MxStyles.txt". log and dialogs may be null; otherwise they must outlive the model.
-  MixStyleModel(MixSettings& settings, PlayLog* log, Dialogs* dialogs, QString startFolder,
-                QObject* parent = nullptr);
+  MixStyleModel(MixSettings& settings, PlayLog* log, Dialogs* dialogs, QString startFolder, QObject* parent = nullptr);
 
   // Reads the style table into the table and the style list and selects the last entry
   // without applying it. Returns the number of styles, or stylefile::kReadFailed with

@@ -18,12 +18,18 @@ struct SliderNames {
 
 SliderNames NamesOf(MixSlider s) {
   switch (s) {
-    case MixSlider::Skip: return {"skipSlider", "skipLabel"};
-    case MixSlider::WaitLevel: return {"waitSlider", "waitLabel"};
-    case MixSlider::InSpeed: return {"inSpeedSlider", "inSpeedLabel"};
-    case MixSlider::OutSpeed: return {"outSpeedSlider", "outSpeedLabel"};
-    case MixSlider::MixSpeed: return {"mixSpeedSlider", "mixSpeedLabel"};
-    case MixSlider::StartVolume: return {"startVolumeSlider", "startVolumeLabel"};
+    case MixSlider::Skip:
+      return {"skipSlider", "skipLabel"};
+    case MixSlider::WaitLevel:
+      return {"waitSlider", "waitLabel"};
+    case MixSlider::InSpeed:
+      return {"inSpeedSlider", "inSpeedLabel"};
+    case MixSlider::OutSpeed:
+      return {"outSpeedSlider", "outSpeedLabel"};
+    case MixSlider::MixSpeed:
+      return {"mixSpeedSlider", "mixSpeedLabel"};
+    case MixSlider::StartVolume:
+      return {"startVolumeSlider", "startVolumeLabel"};
   }
   return {"", ""};
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QGroupBox>
-
 #include <array>
 
 #include "mix/MixSliders.h"

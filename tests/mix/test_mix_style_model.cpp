@@ -14,15 +14,17 @@ namespace {
 
 QByteArray StyleLine(const QStringList& fields) {
   QByteArray out;
-  for (int i = 0; i < fields.size(); ++i) out += '"' + fields[i].toUtf8() + '"' + (i + 1 < fields.size() ? "," : "\r\n");
+  for (int i = 0; i < fields.size(); ++i)
+    out += '"' + fields[i].toUtf8() + '"' + (i + 1 < fields.size() ? "," : "\r\n");
   return out;
 }
 
-const QByteArray kTable = StyleLine({"ADVS", "1", "0", "1", "2", "0", "10", "1", "1", "0", "0", "0", "0", "0", "0"}) +
-                          StyleLine({"DEF1", "6", "0", "1", "2", "0", "10", "46", "1", "95", "0", "0", "0", "0", "0"}) +
-                          StyleLine({"WILD", "30", "-3", "0", "12", "9", "5", "1", "1", "100", "0", "0", "0", "0", "0"}) +
-                          StyleLine({"SLOW", "12", "20", "1", "3", "1", "40", "1", "1", "50", "0", "0", "0", "0", "0"}) +
-                          StyleLine({"SLOW2", "12", "20", "1", "4", "1", "40", "1", "1", "50", "0", "0", "0", "0", "0"});
+const QByteArray kTable =
+    StyleLine({"ADVS", "1", "0", "1", "2", "0", "10", "1", "1", "0", "0", "0", "0", "0", "0"}) +
+    StyleLine({"DEF1", "6", "0", "1", "2", "0", "10", "46", "1", "95", "0", "0", "0", "0", "0"}) +
+    StyleLine({"WILD", "30", "-3", "0", "12", "9", "5", "1", "1", "100", "0", "0", "0", "0", "0"}) +
+    StyleLine({"SLOW", "12", "20", "1", "3", "1", "40", "1", "1", "50", "0", "0", "0", "0", "0"}) +
+    StyleLine({"SLOW2", "12", "20", "1", "4", "1", "40", "1", "1", "50", "0", "0", "0", "0", "0"});
 
 class MixStyleModelTest : public ::testing::Test {
  protected:
@@ -60,11 +62,11 @@ TEST_F(MixStyleModelTest, InitialControlsMatchTheSettings) {
     const char* label;
     bool enabled;
   } cases[] = {{MixSlider::Skip, 0, 60, 4, "Skip the last 4 seconds", true},
-                 {MixSlider::WaitLevel, 0, 45, 0, "0 db", false},
-                 {MixSlider::InSpeed, 0, 10, 2, "In Speed 2", true},
-                 {MixSlider::OutSpeed, 0, 3, 0, "Out Speed 0", true},
-                 {MixSlider::MixSpeed, 10, 50, 25, "100", true},
-                 {MixSlider::StartVolume, 0, 95, 95, "-95", true}};
+               {MixSlider::WaitLevel, 0, 45, 0, "0 db", false},
+               {MixSlider::InSpeed, 0, 10, 2, "In Speed 2", true},
+               {MixSlider::OutSpeed, 0, 3, 0, "Out Speed 0", true},
+               {MixSlider::MixSpeed, 10, 50, 25, "100", true},
+               {MixSlider::StartVolume, 0, 95, 95, "-95", true}};
   const MixSettings fresh;
   MixSettings copy = fresh;
   for (const Case& s : cases) {
@@ -114,7 +116,7 @@ TEST_F(MixStyleModelTest, ApplyStyleSetsControlsAndClampedValues) {
   ASSERT_EQ(model.ApplyStyle("WILD"), 2);
   EXPECT_EQ(settings.appliedStyleName, "WILD");
   EXPECT_EQ(settings.skipSecOffset, 30);
-  EXPECT_EQ(settings.waitVolumeValue, 0);    // -3
+  EXPECT_EQ(settings.waitVolumeValue, 0);  // -3
   EXPECT_EQ(settings.waitVolume, 0);
   EXPECT_EQ(settings.inSpeedStep, 10);       // 12
   EXPECT_EQ(settings.outSpeedStep, 3);       // 9

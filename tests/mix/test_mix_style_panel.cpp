@@ -17,7 +17,8 @@ namespace {
 
 QByteArray StyleLine(const QStringList& fields) {
   QByteArray out;
-  for (int i = 0; i < fields.size(); ++i) out += '"' + fields[i].toUtf8() + '"' + (i + 1 < fields.size() ? "," : "\r\n");
+  for (int i = 0; i < fields.size(); ++i)
+    out += '"' + fields[i].toUtf8() + '"' + (i + 1 < fields.size() ? "," : "\r\n");
   return out;
 }
 

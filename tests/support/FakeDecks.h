@@ -13,12 +13,11 @@
 // failWord returns -1.
 #pragma once
 
-#include "deck/DeckControl.h"
-
 #include <QStringList>
-
 #include <algorithm>
 #include <functional>
+
+#include "deck/DeckControl.h"
 
 struct FakeDeck {
   PlayerState state = PlayerState::None;
