@@ -3,7 +3,9 @@
 #include "platform/ui/Theme.h"
 
 #include "deck/CentrePanel.h"
-#include "mix/MixStylePanel.h"
+#include "deck/Decks.h"
+#include "mix/MixStyleModel.h"
+#include "platform/TimerIds.h"
 #include "songs/StatusTexts.h"
 
 #include <QApplication>
@@ -25,15 +27,16 @@ QPushButton* Toggle(const QString& caption, const QString& tip, QWidget* parent)
 
 }  // namespace
 
-AutoMix::AutoMix(Decks& decks, SongsList& list, PlayerFeed& feed, MixStylePanel& styles, MixSettings& settings,
+AutoMix::AutoMix(Decks& decks, DeckControl& control, SongsList& list, PlayerFeed& feed, MixStyleModel& styles,
+                 MixSettings& settings,
                  TimerTable& timers, SystemServices& system, PlayLog& log, std::function<void(const QString&)> status,
                  QWidget* parent)
     : decks_(decks),
-      deckPort_(decks, log),
+      control_(control),
       listPort_(list, feed),
       styles_(styles),
       status_(std::move(status)),
-      engine_(deckPort_, listPort_, *this, timers, settings, system),
+      engine_(control_, listPort_, *this, timers, settings, system),
       loadNext_(Toggle(QStringLiteral("LOAD NEXT"), QStringLiteral("Auto Load next clip"), parent)),
       mixNext_(Toggle(QStringLiteral("MIX NEXT"), QStringLiteral("Auto Mix next clip"), parent)) {
   // Automatic mixing needs automatic loading: MIX NEXT waits for LOAD NEXT.
@@ -48,14 +51,14 @@ AutoMix::~AutoMix() {
 
 bool AutoMix::OnTimer(int id) {
   if (!engine_.OnTimer(id)) return false;
-  if (id == MixEngine::kCrossfade) ShowCrossfadeBars();
+  if (id == timerid::kCrossfade) ShowCrossfadeBars();
   return true;
 }
 
 void AutoMix::ShowCrossfadeBars() {
   // Each bar shows its deck's level while a crossfade runs, and empties when it ends.
   for (int deck = 1; deck <= 2; ++deck) {
-    const int level = engine_.Mixing() ? 100 - decks_.Fader(deck) : 0;
+    const int level = engine_.Mixing() ? 100 - control_.Fader(deck) : 0;
     decks_.Centre()->Crossfade(deck)->setValue(level);
   }
 }

@@ -4,7 +4,6 @@
 // The toggles are children of the parent widget, which places them.
 #pragma once
 
-#include "app/MixDecksPort.h"
 #include "app/SongsListMixPort.h"
 #include "mix/MixEngine.h"
 
@@ -12,14 +11,17 @@
 
 #include <functional>
 
-class MixStylePanel;
+class Decks;
+class DeckControl;
+class MixStyleModel;
 class QPushButton;
 class QWidget;
 
 class AutoMix : public QObject, private MixControls {
   Q_OBJECT
  public:
-  AutoMix(Decks& decks, SongsList& list, PlayerFeed& feed, MixStylePanel& styles, MixSettings& settings,
+  AutoMix(Decks& decks, DeckControl& control, SongsList& list, PlayerFeed& feed, MixStyleModel& styles,
+          MixSettings& settings,
           TimerTable& timers, SystemServices& system, PlayLog& log, std::function<void(const QString&)> status,
           QWidget* parent);
   ~AutoMix() override;
@@ -48,9 +50,9 @@ class AutoMix : public QObject, private MixControls {
   void ShowCrossfadeBars();
 
   Decks& decks_;
-  MixDecksPort deckPort_;
+  DeckControl& control_;
   SongsListMixPort listPort_;
-  MixStylePanel& styles_;
+  MixStyleModel& styles_;
   std::function<void(const QString&)> status_;
   MixEngine engine_;
   QPushButton* loadNext_;

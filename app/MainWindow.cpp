@@ -11,7 +11,9 @@
 #include "deck/Decks.h"
 #include "audio/DecoderEngine.h"
 #include "formats/TimeText.h"
-#include "mix/MixStylePanel.h"
+#include "mix/MixStyleModel.h"
+#include "mix/ui/MixStylePanel.h"
+#include "platform/TimerIds.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -133,9 +135,10 @@ void MainWindow::BuildControls() {
   decks_->Centre()->move(232 + 212 + 2, 28);
   decks_->Panel(2)->move(232 + 212 + 2 + 136 + 2, 28);
 
-  mixStyles_ = new MixStylePanel(mixSettings_, &ctx_.playLog, &ctx_.dialogs, ctx_.startFolder, this);
-  mixStyles_->setGeometry(232, 362, 330, 130);
-  connect(mixStyles_, &MixStylePanel::statusText, this, &MainWindow::SetStatus);
+  mixStyles_ = std::make_unique<MixStyleModel>(mixSettings_, &ctx_.playLog, &ctx_.dialogs, ctx_.startFolder);
+  connect(mixStyles_.get(), &MixStyleModel::statusText, this, &MainWindow::SetStatus);
+  auto* mixPanel = new MixStylePanel(*mixStyles_, this);
+  mixPanel->setGeometry(232, 362, 330, 130);
 
   QPushButton* checkOnLoad = decks_->CheckOnLoadButton();
   checkOnLoad->setParent(this);
@@ -145,7 +148,7 @@ void MainWindow::BuildControls() {
   checkOnLoad->show();
 
   BuildSongsList();
-  autoMix_ = std::make_unique<AutoMix>(*decks_, songsPanel_->List(), commands_->Feed(), *mixStyles_, mixSettings_,
+  autoMix_ = std::make_unique<AutoMix>(*decks_, *deckAccess_, songsPanel_->List(), commands_->Feed(), *mixStyles_, mixSettings_,
                                        timers_, ctx_.system, ctx_.playLog,
                                        [this](const QString& text) { SetStatus(text); }, this);
   autoMix_->LoadNextButton()->setGeometry(568, 396, 110, 24);
@@ -172,7 +175,7 @@ void MainWindow::BuildSongsList() {
                                                  ctx_.startFolder, this, std::move(hooks));
   StationClipHooks::StyleChoice choice;
   choice.defaultStyle = [this] { return settings_.defMixStyle; };
-  clipHooks_ = std::make_unique<StationClipHooks>(commands_->Information(), commands_->Feed(), *songsPanel_,
+  clipHooks_ = std::make_unique<StationClipHooks>(commands_->Information(), commands_->Feed(), *songsList_,
                                                   *mixStyles_, mixSettings_, std::move(choice));
   decks_->SetClipLoadHooks(clipHooks_.get());
 }
@@ -260,7 +263,7 @@ void MainWindow::LoadStartUpPlayList() {
   autoMix_->SetLoadNext(true);
   autoMix_->SetMixNext(true);
   commands_->Feed().LoadSelectedIntoPlayer(0);
-  timers_.Start(MixEngine::kStartUpMix, 5000);
+  timers_.Start(timerid::kStartUpMix, 5000);
 }
 
 void MainWindow::CreateStationFolders() {

@@ -19,7 +19,7 @@ class AutoMix;
 class DecksPort;
 class SongsList;
 class Decks;
-class MixStylePanel;
+class MixStyleModel;
 class PlayListCommands;
 class SongsListPanel;
 class StationClipHooks;
@@ -48,7 +48,7 @@ class MainWindow : public QDialog {
   void ShowAbout();
 
   Decks& DeckSet() { return *decks_; }
-  MixStylePanel& MixStyles() { return *mixStyles_; }
+  MixStyleModel& MixStyles() { return *mixStyles_; }
   MixSettings& MixInForce() { return mixSettings_; }
   SongsListPanel& SongsPanel() { return *songsPanel_; }
   PlayListCommands& PlayList() { return *commands_; }
@@ -88,7 +88,7 @@ class MainWindow : public QDialog {
   // Declared after the timers and before nothing that outlives it: the decks' players
   // must go before the widgets they draw into.
   std::unique_ptr<Decks> decks_;
-  MixStylePanel* mixStyles_ = nullptr;
+  std::unique_ptr<MixStyleModel> mixStyles_;
   std::unique_ptr<SongsList> songsList_;
   SongsListPanel* songsPanel_ = nullptr;
   RememberedFolders folders_;

@@ -1,15 +1,15 @@
 #include "app/StationClipHooks.h"
 
-#include "mix/MixStylePanel.h"
+#include "mix/MixStyleModel.h"
 #include "songs/ClipInformation.h"
 #include "songs/PlayerFeed.h"
-#include "songs/ui/SongsListPanel.h"
+#include "songs/SongsList.h"
 
-StationClipHooks::StationClipHooks(ClipInformation& information, PlayerFeed& feed, SongsListPanel& panel,
-                                   MixStylePanel& styles, const MixSettings& settings, StyleChoice choice)
+StationClipHooks::StationClipHooks(ClipInformation& information, PlayerFeed& feed, SongsList& list,
+                                   MixStyleModel& styles, const MixSettings& settings, StyleChoice choice)
     : information_(information),
       feed_(feed),
-      panel_(panel),
+      list_(list),
       styles_(styles),
       settings_(settings),
       choice_(std::move(choice)) {}
@@ -24,4 +24,4 @@ int StationClipHooks::ApplyStyleForClip(const QString& title) {
   return settings_.styleStartVolume;
 }
 
-void StationClipHooks::SetClipInfoText(const QString& text) { panel_.SetClipInfoText(text); }
+void StationClipHooks::SetClipInfoText(const QString& text) { list_.SetClipInfoText(text); }

@@ -7,9 +7,9 @@
 #include <functional>
 
 class ClipInformation;
-class MixStylePanel;
+class MixStyleModel;
 class PlayerFeed;
-class SongsListPanel;
+class SongsList;
 struct MixSettings;
 
 class StationClipHooks final : public ClipLoadHooks {
@@ -19,7 +19,7 @@ class StationClipHooks final : public ClipLoadHooks {
     std::function<bool()> advertsOn;         // advert insertion switched on
   };
 
-  StationClipHooks(ClipInformation& information, PlayerFeed& feed, SongsListPanel& panel, MixStylePanel& styles,
+  StationClipHooks(ClipInformation& information, PlayerFeed& feed, SongsList& list, MixStyleModel& styles,
                    const MixSettings& settings, StyleChoice choice);
 
   int MeasureClip(const QString& path) override;
@@ -30,8 +30,8 @@ class StationClipHooks final : public ClipLoadHooks {
  private:
   ClipInformation& information_;
   PlayerFeed& feed_;
-  SongsListPanel& panel_;
-  MixStylePanel& styles_;
+  SongsList& list_;
+  MixStyleModel& styles_;
   const MixSettings& settings_;
   StyleChoice choice_;
 };

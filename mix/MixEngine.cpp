@@ -1,6 +1,7 @@
 #include "mix/MixEngine.h"
 
 #include "platform/SystemServices.h"
+#include "platform/TimerIds.h"
 #include "platform/TimerTable.h"
 
 namespace {
@@ -14,30 +15,30 @@ int OutDeck(MixDirection d) { return d == MixDirection::Player1In ? 2 : 1; }
 
 }  // namespace
 
-MixEngine::MixEngine(MixDecks& decks, MixList& list, MixControls& controls, TimerTable& timers,
+MixEngine::MixEngine(DeckControl& decks, MixList& list, MixControls& controls, TimerTable& timers,
                      MixSettings& settings, SystemServices& system)
     : decks_(decks), list_(list), controls_(controls), timers_(timers), settings_(settings), system_(system) {}
 
 bool MixEngine::OnTimer(int id) {
   switch (id) {
-    case kWatch:
+    case timerid::kWatch:
       Watch();
       return true;
-    case kCrossfade:
+    case timerid::kCrossfade:
       CrossfadeTick();
       return true;
-    case kEnsurePlay:
+    case timerid::kEnsurePlay:
       EnsurePlayTick();
       return true;
-    case kStartUpMix:
+    case timerid::kStartUpMix:
       // One start is enough; a second only when the first found nothing to mix, so the
       // first clip is not paused, restarted and logged again.
       StartMix();
       if (!mixing_) StartMix();
-      timers_.Stop(kStartUpMix);
+      timers_.Stop(timerid::kStartUpMix);
       return true;
-    case kBlink1:
-    case kBlink2:
+    case timerid::kLoadBlink1:
+    case timerid::kLoadBlink2:
       Blink(id);
       return true;
     default:
@@ -66,13 +67,13 @@ void MixEngine::Watch() {
   if (mixing_ || !mixNext_) return;
   if (PastSkipPoint(1) || PastSkipPoint(2) || InLastFrames(1) || InLastFrames(2) || EndedUnmixed(1) ||
       EndedUnmixed(2)) {
-    timers_.Stop(kWatch);
+    timers_.Stop(timerid::kWatch);
     StartMix();
   }
 }
 
 void MixEngine::StartMix() {
-  timers_.Stop(kCrossfade);
+  timers_.Stop(timerid::kCrossfade);
   if (mixing_) {
     if (direction_ == MixDirection::None) return;
     decks_.PlayPause(InDeck(direction_));  // the incoming deck is playing: this pauses it
@@ -96,7 +97,7 @@ void MixEngine::StartMix() {
   direction_ = direction;
   mixing_ = true;
   controls_.SetBusyCursor(true);
-  timers_.Start(kCrossfade, settings_.mixTimerInterval);
+  timers_.Start(timerid::kCrossfade, settings_.mixTimerInterval);
   const int in = InDeck(direction);
   decks_.Play(in);
   decks_.LogPlayerClip(in);
@@ -147,10 +148,10 @@ int MixEngine::MixStep(MixDirection direction) {
   const int b = decks_.Fader(out);
   controls_.SetStatus(direction == MixDirection::Player1In ? QStringLiteral("MIX 1 -->") : QStringLiteral("MIX 2 -->"));
 
-  decks_.SetFader(in, a - settings_.inSpeed);
+  decks_.SetFader(in, a - settings_.inSpeed, false);
   settings_.inSpeed += settings_.inSpeedStep;
   if (settings_.waitVolume == 0 || a <= settings_.waitVolumeValue) {
-    decks_.SetFader(out, b + settings_.outSpeed);
+    decks_.SetFader(out, b + settings_.outSpeed, false);
     settings_.outSpeed += settings_.outSpeedStep;
   }
   if (a == 0 && b == 100) return out;
@@ -163,7 +164,7 @@ void MixEngine::EndMix() {
     const int current = list_.CurrentIndex();
     if (current >= 0) list_.MarkHot(current);
   }
-  timers_.Stop(kCrossfade);
+  timers_.Stop(timerid::kCrossfade);
   controls_.SetBusyCursor(false);
   mixing_ = false;
   direction_ = MixDirection::None;
@@ -174,9 +175,9 @@ void MixEngine::EndMix() {
 
 void MixEngine::ReevaluateMixNext() {
   if (mixNext_) {
-    timers_.Start(kWatch, kWatchPeriodMs);
+    timers_.Start(timerid::kWatch, kWatchPeriodMs);
   } else {
-    timers_.Stop(kWatch);
+    timers_.Stop(timerid::kWatch);
   }
   controls_.ShowMixNextPicture(mixNext_);
 }
@@ -203,10 +204,10 @@ void MixEngine::EnsurePlayTick() {
   }
 }
 
-void MixEngine::StartLoadBlink(int deck) { timers_.Start(deck == 1 ? kBlink1 : kBlink2, kBlinkPeriodMs); }
+void MixEngine::StartLoadBlink(int deck) { timers_.Start(timerid::LoadBlink(deck), kBlinkPeriodMs); }
 
 void MixEngine::Blink(int id) {
-  const int deck = id == kBlink1 ? 1 : 2;
+  const int deck = id == timerid::kLoadBlink1 ? 1 : 2;
   ++blinkPhase_;
   switch (blinkPhase_) {
     case 1:

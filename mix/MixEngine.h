@@ -1,9 +1,12 @@
 // The automatic mix: the watch that starts a crossfade near the end of a clip, the
 // crossfade tick that moves both faders, what follows a crossfade, the ensure-play tick
 // and the small periodic jobs (start-up mix, load blink). Runs on the GUI thread, driven
-// by the window's timer table.
+// by the window's timer table (ids of platform/TimerIds.h). It reaches the decks only
+// through DeckControl and draws nothing: each tick moves the faders' values and sends the
+// levels, and the deck panels redraw from the decks in their own time.
 #pragma once
 
+#include "deck/DeckControl.h"
 #include "mix/MixPorts.h"
 #include "mix/MixSettings.h"
 
@@ -14,12 +17,11 @@ enum class MixDirection { None, Player1In, Player2In };
 
 class MixEngine {
  public:
-  enum TimerId { kWatch = 1, kCrossfade = 2, kEnsurePlay = 4, kStartUpMix = 7, kBlink1 = 8, kBlink2 = 9 };
-
-  MixEngine(MixDecks& decks, MixList& list, MixControls& controls, TimerTable& timers, MixSettings& settings,
+  MixEngine(DeckControl& decks, MixList& list, MixControls& controls, TimerTable& timers, MixSettings& settings,
             SystemServices& system);
 
-  // Handles the timers of the mix; false for any other id.
+  // Handles the mix's timers (watch, crossfade, ensure play, start-up mix, load blinks);
+  // false for any other id.
   bool OnTimer(int id);
 
   void StartMix();
@@ -56,7 +58,7 @@ class MixEngine {
   bool HasClip(int deck) const { return decks_.State(deck) != PlayerState::None; }
   bool IsPlaying(int deck) const { return decks_.State(deck) == PlayerState::Playing; }
 
-  MixDecks& decks_;
+  DeckControl& decks_;
   MixList& list_;
   MixControls& controls_;
   TimerTable& timers_;

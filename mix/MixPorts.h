@@ -1,33 +1,9 @@
-// What the automatic mix needs of the rest of the window: the two decks, the songs list and
-// the mixing controls. The main window implements these over its panels; tests use fakes.
+// What the automatic mix needs of the rest of the station besides the decks (which it
+// reaches through DeckControl): the songs list, and the mixing controls with the status
+// line. The station implements these; tests use fakes.
 #pragma once
 
-#include "deck/PlayerState.h"
-
 #include <QString>
-
-#include <cstdint>
-
-class MixDecks {
- public:
-  virtual ~MixDecks() = default;
-  virtual PlayerState State(int deck) const = 0;
-  virtual uint32_t PositionFrames(int deck) const = 0;
-  virtual uint32_t LengthFrames(int deck) const = 0;
-  virtual QString Title(int deck) const = 0;  // the deck's title display
-  virtual int Fader(int deck) const = 0;      // 0 full level .. 100 silent
-  // Moves the fader (clamped to 0-100) without sending anything.
-  virtual void SetFader(int deck, int position) = 0;
-  // Sends the level 100 - fader and writes the fader's label.
-  virtual void SendLevel(int deck) = 0;
-  // The PLAY button: pauses a playing deck, starts any other and logs its clip.
-  virtual void PlayPause(int deck) = 0;
-  virtual void Play(int deck) = 0;
-  virtual void Pause(int deck) = 0;
-  virtual void LogPlayerClip(int deck) = 0;
-  // The load icon of the deck: picture 0 (first) or 1 (second).
-  virtual void ShowLoadPicture(int deck, int picture) = 0;
-};
 
 class MixList {
  public:
@@ -45,6 +21,8 @@ class MixControls {
   virtual ~MixControls() = default;
   // Copies the mixing sliders into the settings in force and sets inSpeed/outSpeed to 1.
   virtual void CaptureMixSettings() = 0;
+  // Called on every crossfade tick, mostly with the text already shown: a sink that draws
+  // should do so only when the text changes.
   virtual void SetStatus(const QString& text) = 0;
   virtual void ShowMixNextPicture(bool on) = 0;
   virtual void SetBusyCursor(bool on) = 0;

@@ -9,8 +9,8 @@
 // activity of that crossfade for the baselines, so load from elsewhere hits all alike.
 // With --hidden the window is never shown, which leaves out the drawing of the faders.
 #include "BenchInput.h"
+#include "app/DecksPort.h"
 
-#include "app/MixDecksPort.h"
 #include "bench/support/SilentDialogs.h"
 #include "deck/CentrePanel.h"
 #include "deck/DeckPanel.h"
@@ -23,6 +23,7 @@
 #include "platform/Dialogs.h"
 #include "platform/PlayLog.h"
 #include "platform/SystemServices.h"
+#include "platform/TimerIds.h"
 #include "platform/TimerTable.h"
 
 #include <QApplication>
@@ -92,34 +93,6 @@ const char* StateName(PlayerState s) {
   }
   return "?";
 }
-
-
-// The window's deck port, noting when the mix first pauses the outgoing deck so the
-// baselines can replay the same deck activity.
-class NotingDecks final : public MixDecks {
- public:
-  explicit NotingDecks(MixDecks& port) : port_(port) {}
-  PlayerState State(int deck) const override { return port_.State(deck); }
-  uint32_t PositionFrames(int deck) const override { return port_.PositionFrames(deck); }
-  uint32_t LengthFrames(int deck) const override { return port_.LengthFrames(deck); }
-  QString Title(int deck) const override { return port_.Title(deck); }
-  int Fader(int deck) const override { return port_.Fader(deck); }
-  void SetFader(int deck, int position) override { port_.SetFader(deck, position); }
-  void SendLevel(int deck) override { port_.SendLevel(deck); }
-  void PlayPause(int deck) override { port_.PlayPause(deck); }
-  void Play(int deck) override { port_.Play(deck); }
-  void Pause(int deck) override {
-    if (firstPauseNs == 0) firstPauseNs = NowNs();
-    port_.Pause(deck);
-  }
-  void LogPlayerClip(int deck) override { port_.LogPlayerClip(deck); }
-  void ShowLoadPicture(int deck, int picture) override { port_.ShowLoadPicture(deck, picture); }
-
-  int64_t firstPauseNs = 0;
-
- private:
-  MixDecks& port_;
-};
 
 // A list with one item that is always current; LOAD NEXT stays off, so nothing is loaded.
 class OneItemList final : public MixList {
@@ -225,23 +198,30 @@ int main(int argc, char** argv) {
   }
   if (!hidden) window.show();  // the faders' labels and sliders repaint as they would on air
 
-  MixDecksPort port(*decks, log);
-  NotingDecks noting(port);
   OneItemList list;
   MixSettings settings;
   SlowStyleControls controls(settings, *status);
-  MixEngine mix(noting, list, controls, timers, settings, system);
+  DecksPort port(*decks, settings, log);
+  MixEngine mix(port, list, controls, timers, settings, system);
 
   // The stamp is taken before the engine handles the tick, as the window's handler would
   // see it.
   std::vector<int64_t>* tickStamps = nullptr;
+  int64_t firstPauseNs = 0;
   QEventLoop* crossfadeLoop = nullptr;
   QObject::connect(&timers, &TimerTable::Timeout, [&](int id) {
-    if (id == MixEngine::kCrossfade && tickStamps) tickStamps->push_back(NowNs());
+    if (id != timerid::kCrossfade) return;
+    if (tickStamps) tickStamps->push_back(NowNs());
+    // Noted so the baselines can replay the same deck activity: the mix pauses the
+    // outgoing deck on the first tick that finds its fader past 80.
+    if (firstPauseNs == 0 && mix.Mixing()) {
+      const int outgoing = mix.Direction() == MixDirection::Player1In ? 2 : 1;
+      if (decks->Fader(outgoing) > 80) firstPauseNs = NowNs();
+    }
   });
   QObject::connect(&timers, &TimerTable::Timeout, [&](int id) {
     mix.OnTimer(id);
-    if (id == MixEngine::kCrossfade && !mix.Mixing() && crossfadeLoop) crossfadeLoop->quit();
+    if (id == timerid::kCrossfade && !mix.Mixing() && crossfadeLoop) crossfadeLoop->quit();
   });
 
   decks->LoadClip(1, QStringLiteral("Bench A"), clipA);
@@ -284,7 +264,7 @@ int main(int argc, char** argv) {
     // The crossfade.
     std::vector<int64_t> stamps;
     tickStamps = &stamps;
-    noting.firstPauseNs = 0;
+    firstPauseNs = 0;
     QEventLoop loop;
     crossfadeLoop = &loop;
     QTimer::singleShot(kCrossfadeLimitMs, &loop, &QEventLoop::quit);
@@ -300,16 +280,16 @@ int main(int argc, char** argv) {
       std::printf("FAULT round %d: crossfade deck %d -> deck %d did not complete in %d ms (%zu ticks, faders %d / %d)\n",
                   round + 1, out, in, kCrossfadeLimitMs, stamps.size(), decks->Fader(out), decks->Fader(in));
       ++faults;
-      timers.Stop(MixEngine::kCrossfade);
+      timers.Stop(timerid::kCrossfade);
       break;
     }
-    if (decks->Fader(in) != 0 || decks->Fader(out) != 100 || noting.firstPauseNs == 0) {
+    if (decks->Fader(in) != 0 || decks->Fader(out) != 100 || firstPauseNs == 0) {
       std::printf("FAULT round %d: crossfade ended with faders in %d / out %d, outgoing deck %s\n", round + 1,
-                  decks->Fader(in), decks->Fader(out), noting.firstPauseNs ? "paused" : "never paused");
+                  decks->Fader(in), decks->Fader(out), firstPauseNs ? "paused" : "never paused");
       ++faults;
     }
     const int64_t wallNs = t1 - t0;
-    const int64_t pauseAfterNs = noting.firstPauseNs ? noting.firstPauseNs - t0 : wallNs;
+    const int64_t pauseAfterNs = firstPauseNs ? firstPauseNs - t0 : wallNs;
     mixing.Add(c1 - c0, double(wallNs) / 1e9);
     AddSpacings(stamps, mixSpacings);
     ticksPerCrossfade.push_back(int(stamps.size()));

@@ -8,6 +8,7 @@
 #include "deck/CentrePanel.h"
 #include "deck/Decks.h"
 #include "formats/PrlWriter.h"
+#include "platform/TimerIds.h"
 #include "songs/CrtRand.h"
 #include "songs/ListShuffler.h"
 #include "songs/ui/SongsListPanel.h"
@@ -82,9 +83,9 @@ TEST(MainWindowStartUpList, LoadsShufflesArmsTheMixAndLoadsTheFirstClip) {
   EXPECT_TRUE(w->DeckSet().CheckOnLoad());
   EXPECT_TRUE(w->Mix().LoadNextButton()->isChecked());
   EXPECT_TRUE(w->Mix().MixNextButton()->isChecked());
-  EXPECT_TRUE(w->Timers().IsRunning(MixEngine::kWatch));
-  EXPECT_TRUE(w->Timers().IsRunning(MixEngine::kStartUpMix));
-  EXPECT_EQ(w->Timers().Period(MixEngine::kStartUpMix), 5000);
+  EXPECT_TRUE(w->Timers().IsRunning(timerid::kWatch));
+  EXPECT_TRUE(w->Timers().IsRunning(timerid::kStartUpMix));
+  EXPECT_EQ(w->Timers().Period(timerid::kStartUpMix), 5000);
   EXPECT_EQ(OpenedPaths(s, 0), QStringList{shuffled[0]});
   EXPECT_TRUE(OpenedPaths(s, 1).isEmpty());
 }
@@ -123,7 +124,7 @@ TEST(MainWindowStartUpList, AListThatDoesNotLoadLeavesTheListEmptyAndNoStartUpMi
     s.settings.WriteSettingValue(QStringLiteral("Def OnStartUp Program"), prl);
     auto w = s.Open();
     EXPECT_EQ(w->SongsPanel().List().Count(), 0) << c.name;
-    EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kStartUpMix)) << c.name;
+    EXPECT_FALSE(w->Timers().IsRunning(timerid::kStartUpMix)) << c.name;
     EXPECT_FALSE(w->Mix().LoadNextButton()->isChecked()) << c.name;
   }
 }
@@ -139,21 +140,21 @@ TEST(MainWindowAutomation, TheStartUpMixFadesTheFirstClipInAndLoadsTheNext) {
   s.engine.Notify(p1, XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PAUSED);
   s.engine.Clear();
 
-  w->Timers().Fire(MixEngine::kStartUpMix);
-  EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kStartUpMix));
-  ASSERT_TRUE(w->Timers().IsRunning(MixEngine::kCrossfade));
+  w->Timers().Fire(timerid::kStartUpMix);
+  EXPECT_FALSE(w->Timers().IsRunning(timerid::kStartUpMix));
+  ASSERT_TRUE(w->Timers().IsRunning(timerid::kCrossfade));
   ASSERT_EQ(s.engine.Commands(p1, XA_MSG_COMMAND_PLAY).size(), 1u);
   s.engine.Notify(p1, XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PLAYING);
 
   QProgressBar* bar1 = w->DeckSet().Centre()->Crossfade(1);
   int ticks = 0;
   int previousFader = w->DeckSet().Fader(1);
-  while (w->Timers().IsRunning(MixEngine::kCrossfade) && ticks < 500) {
-    w->Timers().Fire(MixEngine::kCrossfade);
+  while (w->Timers().IsRunning(timerid::kCrossfade) && ticks < 500) {
+    w->Timers().Fire(timerid::kCrossfade);
     ++ticks;
     EXPECT_LE(w->DeckSet().Fader(1), previousFader);
     previousFader = w->DeckSet().Fader(1);
-    if (w->Timers().IsRunning(MixEngine::kCrossfade)) {
+    if (w->Timers().IsRunning(timerid::kCrossfade)) {
       EXPECT_EQ(bar1->value(), 100 - previousFader);
     }
   }
@@ -178,14 +179,14 @@ TEST(MainWindowAutomation, MixNextNeedsLoadNext) {
 
   loadNext->click();
   EXPECT_TRUE(mixNext->isEnabled());
-  EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kWatch));
+  EXPECT_FALSE(w->Timers().IsRunning(timerid::kWatch));
   mixNext->click();
-  EXPECT_TRUE(w->Timers().IsRunning(MixEngine::kWatch));
+  EXPECT_TRUE(w->Timers().IsRunning(timerid::kWatch));
 
   loadNext->click();
   EXPECT_FALSE(mixNext->isChecked());
   EXPECT_FALSE(mixNext->isEnabled());
-  EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kWatch));
+  EXPECT_FALSE(w->Timers().IsRunning(timerid::kWatch));
 }
 
 TEST(MainWindowAutomation, MixWithAnEmptyListOnlySaysSo) {
@@ -280,7 +281,7 @@ TEST(MainWindowToolButtons, ClearEmptiesTheListAndReleasesTheAutomation) {
   EXPECT_EQ(w->SongsPanel().List().Count(), 0);
   EXPECT_FALSE(w->Mix().LoadNextButton()->isChecked());
   EXPECT_FALSE(w->Mix().MixNextButton()->isChecked());
-  EXPECT_FALSE(w->Timers().IsRunning(MixEngine::kWatch));
+  EXPECT_FALSE(w->Timers().IsRunning(timerid::kWatch));
 }
 
 TEST(MainWindowDrop, FilesDroppedOnTheWindowGoIntoTheSongsList) {

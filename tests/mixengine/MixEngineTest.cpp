@@ -2,7 +2,9 @@
 // fires, which deck comes in, and what ensure play does when the station falls silent.
 #include "mix/MixEngine.h"
 #include "platform/SystemServices.h"
+#include "platform/TimerIds.h"
 #include "platform/TimerTable.h"
+#include "support/FakeDecks.h"
 
 #include <gtest/gtest.h>
 
@@ -10,35 +12,6 @@
 #include <vector>
 
 namespace {
-
-struct FakeDeck {
-  PlayerState state = PlayerState::None;
-  uint32_t position = 0;
-  uint32_t length = 0;
-  QString title;
-  int fader = 100;
-};
-
-class FakeDecks : public MixDecks {
- public:
-  FakeDeck deck[3];
-  QStringList calls;
-
-  PlayerState State(int d) const override { return deck[d].state; }
-  uint32_t PositionFrames(int d) const override { return deck[d].position; }
-  uint32_t LengthFrames(int d) const override { return deck[d].length; }
-  QString Title(int d) const override { return deck[d].title; }
-  int Fader(int d) const override { return deck[d].fader; }
-  void SetFader(int d, int p) override { deck[d].fader = std::clamp(p, 0, 100); }
-  void SendLevel(int d) override { calls << QStringLiteral("level %1 %2").arg(d).arg(100 - deck[d].fader); }
-  // Commands take effect only when the engine reports back, as with the real decks.
-  void PlayPause(int d) override { calls << QStringLiteral("playpause %1").arg(d); }
-  void Play(int d) override { calls << QStringLiteral("play %1").arg(d); }
-  void Pause(int d) override { calls << QStringLiteral("pause %1").arg(d); }
-  void LogPlayerClip(int d) override { calls << QStringLiteral("log %1").arg(d); }
-  void ShowLoadPicture(int d, int picture) override { calls << QStringLiteral("picture %1 %2").arg(d).arg(picture); }
-  int Count(const QString& call) const { return int(calls.count(call)); }
-};
 
 class FakeList : public MixList {
  public:
@@ -98,7 +71,7 @@ class MixEngineTest : public ::testing::Test {
     const int out = 3 - in;
     int ticks = 0;
     while (engine.Mixing() && ticks < 1000) {
-      engine.OnTimer(MixEngine::kCrossfade);
+      engine.OnTimer(timerid::kCrossfade);
       ++ticks;
       if (inPath) inPath->push_back(decks.deck[in].fader);
       if (outPath) outPath->push_back(decks.deck[out].fader);
@@ -121,8 +94,8 @@ TEST_F(MixEngineTest, Def1CrossfadeFollowsTheWorkedExample) {
   engine.StartMix();
   ASSERT_TRUE(engine.Mixing());
   EXPECT_EQ(engine.Direction(), MixDirection::Player1In);
-  EXPECT_TRUE(timers.IsRunning(MixEngine::kCrossfade));
-  EXPECT_EQ(timers.Period(MixEngine::kCrossfade), 10);
+  EXPECT_TRUE(timers.IsRunning(timerid::kCrossfade));
+  EXPECT_EQ(timers.Period(timerid::kCrossfade), 10);
   EXPECT_EQ(decks.calls, QStringList({"play 1", "log 1"}));
 
   std::vector<int> in, out;
@@ -135,7 +108,7 @@ TEST_F(MixEngineTest, Def1CrossfadeFollowsTheWorkedExample) {
   // Completion on the tick that starts with 0 and 100: ten ticks in, a hundred out, one more.
   EXPECT_EQ(ticks, 111);
   EXPECT_FALSE(engine.Mixing());
-  EXPECT_FALSE(timers.IsRunning(MixEngine::kCrossfade));
+  EXPECT_FALSE(timers.IsRunning(timerid::kCrossfade));
   EXPECT_EQ(list.loads, 1);
   EXPECT_EQ(list.hot, 0);
   // Paused (never stopped) from the tick that read it past 80, on every tick until it reports.
@@ -156,7 +129,7 @@ TEST_F(MixEngineTest, OutgoingFaderStartByWaitSetting) {
     engine.StartMix();
     std::vector<int> out;
     for (int t = 0; t < 15; ++t) {
-      engine.OnTimer(MixEngine::kCrossfade);
+      engine.OnTimer(timerid::kCrossfade);
       out.push_back(decks.deck[2].fader);
     }
     const auto moved = std::find_if(out.begin(), out.end(), [](int p) { return p != 0; });
@@ -172,10 +145,32 @@ TEST_F(MixEngineTest, OutSpeedStepGrowsTheOutgoingSteps) {
   engine.StartMix();
   std::vector<int> out;
   for (int t = 0; t < 4; ++t) {
-    engine.OnTimer(MixEngine::kCrossfade);
+    engine.OnTimer(timerid::kCrossfade);
     out.push_back(decks.deck[2].fader);
   }
   EXPECT_EQ(out, (std::vector<int>{1, 5, 12, 22}));  // steps 1, 4, 7, 10
+}
+
+// A tick runs every 10-50 ms, so it must stay cheap on the decks: each fader that moves is
+// moved once without sending, then each deck's level goes out once.
+TEST_F(MixEngineTest, EachTickMovesEachFaderOnceAndSendsEachLevelOnce) {
+  struct Case {
+    int waitVolume;
+    QStringList firstTick;
+  };
+  const Case cases[] = {
+      {1, {"fader 1 94", "level 1 6", "level 2 100"}},
+      {0, {"fader 1 94", "fader 2 1", "level 1 6", "level 2 99"}},
+  };
+  for (const Case& c : cases) {
+    OrdinaryCase();
+    controls.styleValues.waitVolume = c.waitVolume;
+    engine.StartMix();
+    decks.calls.clear();
+    engine.OnTimer(timerid::kCrossfade);
+    EXPECT_EQ(decks.calls, c.firstTick) << c.waitVolume;
+    engine.EndMix();
+  }
 }
 
 TEST_F(MixEngineTest, WatchStartsTheMixAtTheSkipPointOrTheLastFrames) {
@@ -205,9 +200,9 @@ TEST_F(MixEngineTest, WatchStartsTheMixAtTheSkipPointOrTheLastFrames) {
     controls.styleValues.skipSecOffset = c.skipSec;
     engine.SetLoadNext(true);
     engine.SetMixNext(true);
-    engine.OnTimer(MixEngine::kWatch);
+    engine.OnTimer(timerid::kWatch);
     EXPECT_EQ(engine.Mixing(), c.starts) << c.what;
-    EXPECT_EQ(timers.IsRunning(MixEngine::kWatch), !c.starts) << c.what;
+    EXPECT_EQ(timers.IsRunning(timerid::kWatch), !c.starts) << c.what;
     engine.EndMix();
     engine.SetLoadNext(false);
   }
@@ -232,7 +227,7 @@ TEST_F(MixEngineTest, WatchMixesAfterAClipEndedUnseen) {
     decks.deck[1].state = c.other;
     engine.SetLoadNext(true);
     engine.SetMixNext(true);
-    engine.OnTimer(MixEngine::kWatch);
+    engine.OnTimer(timerid::kWatch);
     EXPECT_EQ(engine.Mixing(), c.starts) << c.what;
     if (c.starts) {
       EXPECT_EQ(engine.Direction(), MixDirection::Player1In) << c.what;
@@ -247,7 +242,7 @@ TEST_F(MixEngineTest, WatchDoesNothingWithoutMixNext) {
   decks.deck[2].position = 4999;
   engine.SetMixNext(true);  // refused: needs LOAD NEXT
   EXPECT_FALSE(engine.MixNext());
-  engine.OnTimer(MixEngine::kWatch);
+  engine.OnTimer(timerid::kWatch);
   EXPECT_FALSE(engine.Mixing());
 }
 
@@ -288,7 +283,7 @@ TEST_F(MixEngineTest, ChooseDirectionCoversEveryCombination) {
 TEST_F(MixEngineTest, SecondMixDuringACrossfadePausesTheIncomingDeckAndStartsAfresh) {
   OrdinaryCase();
   engine.StartMix();
-  for (int t = 0; t < 3; ++t) engine.OnTimer(MixEngine::kCrossfade);
+  for (int t = 0; t < 3; ++t) engine.OnTimer(timerid::kCrossfade);
   EXPECT_EQ(settings.inSpeed, 7);
   decks.calls.clear();
   // The engine has reported Player 1 playing by now.
@@ -319,26 +314,26 @@ TEST_F(MixEngineTest, MixWithNothingToPlayReportsOnTheStatusLine) {
 TEST_F(MixEngineTest, EnsurePlayMixesFourTimesThenRestartsOnTheFifthIdlePass) {
   list.count = 0;  // nothing can be mixed, so every pass stays idle
   for (int pass = 1; pass <= 4; ++pass) {
-    engine.OnTimer(MixEngine::kEnsurePlay);
+    engine.OnTimer(timerid::kEnsurePlay);
     EXPECT_EQ(engine.PassCount(), pass);
   }
   EXPECT_EQ(system.restarts, 0);
   // A pass with a deck on air does not count, nor reset the count.
   decks.deck[1].state = PlayerState::Playing;
-  engine.OnTimer(MixEngine::kEnsurePlay);
+  engine.OnTimer(timerid::kEnsurePlay);
   EXPECT_EQ(engine.PassCount(), 4);
   decks.deck[1].state = PlayerState::Paused;
-  engine.OnTimer(MixEngine::kEnsurePlay);
+  engine.OnTimer(timerid::kEnsurePlay);
   EXPECT_EQ(controls.status, QStringLiteral("pass 5"));
   EXPECT_EQ(system.restarts, 1);
-  engine.OnTimer(MixEngine::kEnsurePlay);
+  engine.OnTimer(timerid::kEnsurePlay);
   EXPECT_EQ(system.restarts, 1) << "restart is asked for once";
 }
 
 TEST_F(MixEngineTest, EnsurePlayStartsAMixOnAnIdlePass) {
   OrdinaryCase();
   decks.deck[2].state = PlayerState::AtEnd;
-  engine.OnTimer(MixEngine::kEnsurePlay);
+  engine.OnTimer(timerid::kEnsurePlay);
   EXPECT_EQ(controls.status, QStringLiteral("pass 1"));
   EXPECT_TRUE(engine.Mixing());
   EXPECT_EQ(decks.Count("play 1"), 1);
@@ -346,19 +341,19 @@ TEST_F(MixEngineTest, EnsurePlayStartsAMixOnAnIdlePass) {
 
 TEST_F(MixEngineTest, LoadBlinkShowsSecondFirstSecondFirstThenStops) {
   engine.StartLoadBlink(1);
-  ASSERT_TRUE(timers.IsRunning(MixEngine::kBlink1));
-  for (int t = 0; t < 4; ++t) engine.OnTimer(MixEngine::kBlink1);
+  ASSERT_TRUE(timers.IsRunning(timerid::kLoadBlink1));
+  for (int t = 0; t < 4; ++t) engine.OnTimer(timerid::kLoadBlink1);
   EXPECT_EQ(decks.calls, QStringList({"picture 1 1", "picture 1 0", "picture 1 1", "picture 1 0"}));
-  EXPECT_FALSE(timers.IsRunning(MixEngine::kBlink1));
+  EXPECT_FALSE(timers.IsRunning(timerid::kLoadBlink1));
 }
 
 TEST_F(MixEngineTest, StartUpMixStartsTheFirstClipOnceAndStopsItsTimer) {
   decks.deck[1] = {PlayerState::Paused, 0, 5000, QStringLiteral("First"), 95};
-  timers.Start(MixEngine::kStartUpMix, 5000);
-  engine.OnTimer(MixEngine::kStartUpMix);
+  timers.Start(timerid::kStartUpMix, 5000);
+  engine.OnTimer(timerid::kStartUpMix);
   EXPECT_TRUE(engine.Mixing());
   EXPECT_EQ(decks.Count("log 1"), 1);
-  EXPECT_FALSE(timers.IsRunning(MixEngine::kStartUpMix));
+  EXPECT_FALSE(timers.IsRunning(timerid::kStartUpMix));
 }
 
 TEST_F(MixEngineTest, UnknownTimerIdsAreNotTheMixs) { EXPECT_FALSE(engine.OnTimer(99)); }

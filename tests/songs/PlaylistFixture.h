@@ -1,7 +1,7 @@
 // A songs list (no view: it is GUI-free) with a play log in a temporary start folder, scripted dialogs, fake decks and a status line that records.
 #pragma once
 
-#include "FakeDecks.h"
+#include "support/FakeDecks.h"
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
 #include "songs/SongsList.h"

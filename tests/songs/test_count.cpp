@@ -126,7 +126,7 @@ TEST_F(CountTest, AsksWhenADeckIsLoadedAndNoStops) {
   EXPECT_EQ(counter.CountPlayListTimes(), -1);
   EXPECT_EQ(LastStatus(), "Nothing to count");
   Add({"1000.mp3"});
-  decks.states[1] = PlayerState::Paused;
+  decks.deck[2].state = PlayerState::Paused;
   Answers({Dialogs::Answer::No});
   EXPECT_EQ(counter.CountPlayListTimes(), -1);
   ASSERT_EQ(dialogs.messages.size(), 1);

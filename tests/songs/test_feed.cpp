@@ -18,19 +18,19 @@ TEST_F(FeedTest, ClipGoesToTheFirstPlayerThatIsNotPlaying) {
     const char* load;
   };
   const Case cases[] = {
-      {State::None, State::None, 0, "1:clip1"},
-      {State::Paused, State::Playing, 0, "1:clip1"},
-      {State::Playing, State::AtEnd, 0, "2:clip1"},
+      {State::None, State::None, 0, "load 1 clip1"},
+      {State::Paused, State::Playing, 0, "load 1 clip1"},
+      {State::Playing, State::AtEnd, 0, "load 2 clip1"},
       {State::Playing, State::Playing, -1, ""},
   };
   Fill(3);
   for (const Case& c : cases) {
-    decks.loads.clear();
+    decks.calls.clear();
     statuses.clear();
-    decks.states[0] = c.p1;
-    decks.states[1] = c.p2;
+    decks.deck[1].state = c.p1;
+    decks.deck[2].state = c.p2;
     EXPECT_EQ(feed.LoadSelectedIntoPlayer(1), c.rc);
-    EXPECT_EQ(decks.loads.join(""), c.load);
+    EXPECT_EQ(decks.Calls("load ").join(""), c.load);
     if (c.rc < 0) {
       EXPECT_EQ(LastStatus(), "Play List empty, or nothing is selected");
     }
@@ -52,7 +52,7 @@ TEST_F(FeedTest, LoadNextWrapsToTheFirstClip) {
   Fill(3);
   list.SelectItem(2);
   EXPECT_EQ(feed.LoadNextIntoPlayer(), 0);
-  EXPECT_EQ(decks.loads, QStringList({"1:clip0"}));
+  EXPECT_EQ(decks.Calls("load "), QStringList({"load 1 clip0"}));
   EXPECT_EQ(list.SelectedRow(), 0);
 }
 
@@ -62,7 +62,7 @@ TEST_F(FeedTest, RemovingTheLastOfThreeSelectsAndLoadsTheFirst) {
   EXPECT_EQ(feed.RemoveCurrentClip(), 0);
   EXPECT_EQ(Titles(), QStringList({"clip0", "clip1"}));
   EXPECT_EQ(list.SelectedRow(), 0);
-  EXPECT_EQ(decks.loads, QStringList({"1:clip0"}));
+  EXPECT_EQ(decks.Calls("load "), QStringList({"load 1 clip0"}));
   EXPECT_TRUE(statuses.contains("clip2 removed from Play List"));
   EXPECT_TRUE(LogText().contains("\"ACC\",\"Clip Removed from Play List\",\"clip2\""));
 }
@@ -71,7 +71,7 @@ TEST_F(FeedTest, RemovingTheOnlyClipLeavesAnEmptyList) {
   Fill(1);
   EXPECT_EQ(feed.RemoveCurrentClip(), -1);
   EXPECT_EQ(list.Count(), 0);
-  EXPECT_TRUE(decks.loads.isEmpty());
+  EXPECT_TRUE(decks.Calls("load ").isEmpty());
   EXPECT_EQ(feed.RemoveCurrentClip(), -1);
   EXPECT_EQ(LastStatus(), "Play List empty, or nothing is selected");
 }
@@ -93,7 +93,7 @@ TEST_F(FeedTest, ARunOfBadClipsIsRemovedWithoutNestingLoads) {
 
   EXPECT_EQ(decks.rejected, bad);
   EXPECT_EQ(decks.maxDepth, 1);
-  EXPECT_EQ(decks.loads, QStringList({"1:good1"}));
+  EXPECT_EQ(decks.Calls("load "), QStringList({"load 1 good1"}));
   EXPECT_EQ(Titles(), QStringList({"good0", "good1"}));
   EXPECT_EQ(list.SelectedRow(), 1);
 }
@@ -104,7 +104,7 @@ TEST_F(FeedTest, BadClipsAtTheEndWrapToTheFirstAndAnAllBadListEndsEmpty) {
   decks.rejectWord = "bad";
   decks.onReject = [this] { feed.RemoveCurrentClip(); };
   EXPECT_EQ(feed.LoadSelectedIntoPlayer(1), 0);
-  EXPECT_EQ(decks.loads, QStringList({"1:good0"}));
+  EXPECT_EQ(decks.Calls("load "), QStringList({"load 1 good0"}));
 
   model.Clear();
   Fill(3, "bad");

@@ -80,7 +80,7 @@ TEST_F(ToolsTest, FindInPathsIgnoresCaseAndNoAtEveryMatchEndsNotFound) {
   EXPECT_EQ(dialogs.messages[1].text, "Load /music/rock/three.mp3?");
   EXPECT_EQ(dialogs.messages[0].buttons, Dialogs::Buttons::YesNoCancel);
   EXPECT_EQ(LastStatus(), "File not found in play list, check the spelling and retry");
-  EXPECT_TRUE(decks.loads.isEmpty());
+  EXPECT_TRUE(decks.Calls("load ").isEmpty());
 
   // Titles only for Find 1: the folder name "rock" is not searched.
   dialogs.messages.clear();
@@ -92,7 +92,7 @@ TEST_F(ToolsTest, FindAcceptedLoadsThatClipCancelStops) {
   Fill(5);
   Answers({Dialogs::Answer::No, Dialogs::Answer::Yes});
   search.SearchPlayList(ListSearch::kTitles, "CLIP");
-  EXPECT_EQ(decks.loads, QStringList({"1:clip1"}));
+  EXPECT_EQ(decks.Calls("load "), QStringList({"load 1 clip1"}));
   EXPECT_EQ(list.SelectedRow(), 1);
   EXPECT_EQ(focusMoves, 1);
 
@@ -111,8 +111,8 @@ TEST_F(ToolsTest, FindAcceptedLoadsThatClipCancelStops) {
 TEST_F(ToolsTest, FavouriteAddedTwiceGivesTwoLinesUnderAOneClipHeader) {
   Fill(3);
   model.SetDuration(1, "00:04:00:00");
-  decks.states[0] = State::Playing;
-  decks.titles[0] = "clip1";
+  decks.deck[1].state = State::Playing;
+  decks.deck[1].title = "clip1";
   Answers({Dialogs::Answer::Yes, Dialogs::Answer::Ok, Dialogs::Answer::Yes, Dialogs::Answer::Ok});
   EXPECT_EQ(favourites.AddToFavourites(), 0);
   EXPECT_EQ(favourites.AddToFavourites(), 0);
@@ -128,10 +128,10 @@ TEST_F(ToolsTest, FavouriteAddedTwiceGivesTwoLinesUnderAOneClipHeader) {
 TEST_F(ToolsTest, FavouriteNeedsAClipOnAirAndAYes) {
   Fill(3);
   EXPECT_EQ(favourites.AddToFavourites(), -1);  // nothing playing
-  decks.states[0] = State::Playing;
-  decks.titles[0] = "clip0";
-  decks.states[1] = State::Playing;
-  decks.titles[1] = "clip2";  // both playing: Player 2's clip
+  decks.deck[1].state = State::Playing;
+  decks.deck[1].title = "clip0";
+  decks.deck[2].state = State::Playing;
+  decks.deck[2].title = "clip2";  // both playing: Player 2's clip
   Answers({Dialogs::Answer::No});
   EXPECT_EQ(favourites.AddToFavourites(), -1);
   EXPECT_EQ(dialogs.messages[0].text, "Do you want to add 'clip2' to favorites?");
@@ -168,13 +168,13 @@ class RenameTest : public PlaylistFixture {
 };
 
 TEST_F(RenameTest, RenameMovesTheFileAndUpdatesTheRowAfterStoppingItsDeck) {
-  decks.titles[1] = "Old Song";
-  decks.titles[0] = "Other";
+  decks.deck[2].title = "Old Song";
+  decks.deck[1].title = "Other";
   prompt.answer = "New Song";
   EXPECT_EQ(renamer.RenameClipFile(), 0);
   EXPECT_EQ(prompt.folder, clipFolder);
   EXPECT_EQ(prompt.name, "Old Song");
-  EXPECT_EQ(decks.actions, QStringList({"pause 2", "reset 2"}));
+  EXPECT_EQ(decks.calls, QStringList({"pause 2", "reset 2"}));
   EXPECT_EQ(model.At(1).title, "New Song");
   EXPECT_EQ(model.At(1).path, clipFolder + "New Song.mp3");
   EXPECT_TRUE(QFileInfo::exists(clipFolder + "New Song.mp3"));
