@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+// The time text of a clip not measured, or of a deck at its start.
+inline constexpr char kZeroTime[] = "00:00:00:00";
+
 // Milliseconds as "%02d:%02d:%02d:%02d" (hours wrap at 60). fps is 25 or 30.
 QString FormatTimecode(uint64_t ms, int fps);
 // Frames of a time text: two-digit fields at 0, 3, 6 and the last two characters. Fields

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "deck/KeyboardMap.h"
+#include "deck/ui/KeyboardMap.h"
 
 namespace {
 

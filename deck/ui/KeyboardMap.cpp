@@ -1,4 +1,4 @@
-#include "deck/KeyboardMap.h"
+#include "deck/ui/KeyboardMap.h"
 
 #include <QKeyEvent>
 
