@@ -40,4 +40,9 @@ EqualizerSliders Equalizer::Sliders() const { return centre_.Sliders(); }
 
 void Equalizer::SetSliders(const EqualizerSliders& sliders) { centre_.SetSliders(sliders); }
 
-void Equalizer::OnReported(int, const std::array<int8_t, 32>& bands) { SetSliders(SlidersFromBands(bands)); }
+void Equalizer::OnReported(int deck, const std::array<int8_t, 32>& bands) {
+  // A deck switched off reports the flat table it was sent, not the sliders: taking it
+  // would zero the shared sliders and, at exit, the stored EQ1-EQ6.
+  if (!EqOn(deck)) return;
+  SetSliders(SlidersFromBands(bands));
+}

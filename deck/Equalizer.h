@@ -29,6 +29,7 @@ class Equalizer {
   EqualizerSliders Sliders() const;
   // Moves the sliders without sending anything (settings, engine reports).
   void SetSliders(const EqualizerSliders& sliders);
+  // The engine's equaliser report of a deck moves the sliders while that deck's is on.
   void OnReported(int deck, const std::array<int8_t, 32>& bands);
 
  private:

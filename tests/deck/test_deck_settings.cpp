@@ -77,3 +77,62 @@ TEST_F(DeckSettingsTest, StartupMasterFollowsTheEngineOrWarnsWithoutDevices) {
             QStringLiteral("KORVOxa needs one or more audio devices to work with\n[Audio Device(s) Not found]"));
   EXPECT_EQ(D().MasterPosition(), 100);
 }
+
+namespace {
+
+struct EqualizerOffCase {
+  const char* name;
+  const char* player1Status;
+  const char* player2Status;
+  bool switchPlayer2Off;  // while running, after start-up
+};
+
+void PrintTo(const EqualizerOffCase& c, std::ostream* os) { *os << c.name; }
+
+class EqualizerOffTest : public DeckFixture, public ::testing::WithParamInterface<EqualizerOffCase> {
+ protected:
+  // The engine answers every equaliser table with a report of it, as the real one does.
+  // Each player reports on its own, so Player 2's reports may well come in first.
+  void EchoEqualizerTables() {
+    const std::vector<FakeEngine::Sent> sent = engine.sent;
+    engine.Clear();
+    for (int deck : {2, 1}) {
+      for (const FakeEngine::Sent& s : sent) {
+        if (s.player != P(deck) || s.message.code != XA_MSG_SET_CODEC_EQUALIZER) continue;
+        XA_Message report;
+        report.code = XA_MSG_NOTIFY_CODEC_EQUALIZER;
+        report.eq = s.message.eq;
+        engine.Notify(s.player, report);
+      }
+    }
+  }
+};
+
+}  // namespace
+
+TEST_P(EqualizerOffTest, ADeckSwitchedOffLeavesTheSharedSlidersAndTheStoredValues) {
+  const EqualizerOffCase& c = GetParam();
+  SettingsStore store(dir.filePath(QStringLiteral("in.ini")));
+  store.WriteSettingValues({{"EQ1", "-30"}, {"EQ2", "4"}, {"EQ3", "0"}, {"EQ4", "-10"}, {"EQ5", "12"}, {"EQ6", "70"},
+                            {"EQ PLAYER 1 STATUS", c.player1Status}, {"EQ PLAYER 2 STATUS", c.player2Status}});
+  D().ReadDeckSettings(store);
+  D().StartupAfterSettings();
+  EchoEqualizerTables();
+  if (c.switchPlayer2Off) {
+    D().ToggleEqualizer(2);
+    EchoEqualizerTables();
+  }
+  const int expected[6] = {-30, 4, 0, -10, 12, 70};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(D().Centre().EqualizerSlider(i), expected[i]) << i;
+  SettingsStore out(dir.filePath(QStringLiteral("out.ini")));
+  D().SaveDeckSettings(out);
+  for (const char* name : {"EQ1", "EQ2", "EQ3", "EQ4", "EQ5", "EQ6"}) {
+    EXPECT_EQ(out.ReadSettingValue(QLatin1String(name)), store.ReadSettingValue(QLatin1String(name))) << name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredAndSwitched, EqualizerOffTest,
+                         ::testing::Values(EqualizerOffCase{"player1StoredOff", "0", "1", false},
+                                           EqualizerOffCase{"bothStoredOff", "0", "0", false},
+                                           EqualizerOffCase{"player2SwitchedOff", "1", "1", true}),
+                         [](const ::testing::TestParamInfo<EqualizerOffCase>& info) { return info.param.name; });
