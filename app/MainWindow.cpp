@@ -1,40 +1,30 @@
 #include "app/MainWindow.h"
 
-#include "app/AutoMix.h"
-#include "app/DecksPort.h"
-#include "app/PlayListCommands.h"
 #include "app/ScreenFit.h"
-#include "app/StationClipHooks.h"
-#include "platform/ui/Theme.h"
-#include "deck/CentrePanel.h"
-#include "deck/DeckPanel.h"
-#include "deck/Decks.h"
-#include "audio/DecoderEngine.h"
-#include "formats/TimeText.h"
-#include "mix/MixStyleModel.h"
+#include "deck/ui/CentrePanel.h"
+#include "deck/ui/CheckOnLoadButton.h"
+#include "deck/ui/DeckPanel.h"
+#include "deck/ui/DeckPanels.h"
 #include "mix/ui/MixStylePanel.h"
-#include "platform/TimerIds.h"
-#include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/Paths.h"
 #include "platform/PlayLog.h"
-#include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
+#include "platform/ui/Theme.h"
 #include "songs/ui/SongsListPanel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QKeyEvent>
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -67,41 +57,32 @@ constexpr ToolButtonEntry kToolButtons[] = {
 
 }  // namespace
 
-MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), station_(std::make_unique<Station>(ctx)) {
   setWindowTitle(kTitle);
   setFixedSize(800, 600);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   BuildControls();
-  connect(&timers_, &TimerTable::Timeout, this, &MainWindow::OnTimer);
   setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
-  // Stop both decks before their widgets go.
-  if (decks_) {
-    decks_->Send(1, XA_MSG_COMMAND_STOP);
-    decks_->Send(2, XA_MSG_COMMAND_STOP);
-  }
-  // Users before what they use: the mix and the list commands refer to the decks, the
-  // decks to the load hooks.
-  autoMix_.reset();
-  if (decks_) decks_->SetClipLoadHooks(nullptr);
-  clipHooks_.reset();
-  commands_.reset();
-  // The panel shows the list: it goes before the list does.
-  delete songsPanel_;
+  SetBusyCursor(false);
+  // The views go before the station they show.
+  deckPanels_.reset();
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
   songsPanel_ = nullptr;
-  deckAccess_.reset();
-  decks_.reset();
+  station_.reset();
 }
 
 void MainWindow::BuildControls() {
-  status_ = new QLabel(QStringLiteral("Ready"), this);
+  status_ = new QLabel(station_->StatusText(), this);
   status_->setObjectName(QStringLiteral("StatusLine"));
   status_->setGeometry(6, 578, 788, 18);
   status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  connect(station_.get(), &Station::statusChanged, status_, &QLabel::setText);
 
   startDir_ = new QLabel(this);
   startDir_->setObjectName(QStringLiteral("StartDir"));
@@ -117,10 +98,11 @@ void MainWindow::BuildControls() {
 
   auto* clockCaption = new QLabel(QStringLiteral("System Time:"), this);
   clockCaption->setGeometry(640, 4, 80, 20);
-  clock_ = new QLabel(QStringLiteral("00:00:00"), this);
+  clock_ = new QLabel(station_->ClockText(), this);
   clock_->setObjectName(QStringLiteral("SystemTime"));
   clock_->setGeometry(722, 4, 72, 20);
   clock_->setStyleSheet(QStringLiteral("color: #ffb000; font: bold 13px monospace;"));
+  connect(station_.get(), &Station::clockChanged, clock_, &QLabel::setText);
 
   BuildToolButtons();
 
@@ -129,75 +111,129 @@ void MainWindow::BuildControls() {
   focusHolder_->setGeometry(0, 0, 1, 1);
   focusHolder_->setAutoDefault(false);
   focusHolder_->lower();
+  connect(station_.get(), &Station::focusHiddenRequested, this, [this] { focusHolder_->setFocus(); });
 
-  decks_ = std::make_unique<Decks>(ctx_.engine, ctx_.dialogs, ctx_.playLog, timers_, this);
-  decks_->Panel(1)->move(232, 28);
-  decks_->Centre()->move(232 + 212 + 2, 28);
-  decks_->Panel(2)->move(232 + 212 + 2 + 136 + 2, 28);
+  deckPanels_ = std::make_unique<DeckPanels>(station_->DeckSet(), this);
+  deckPanels_->Deck(1)->move(232, 28);
+  deckPanels_->Centre()->move(232 + 212 + 2, 28);
+  deckPanels_->Deck(2)->move(232 + 212 + 2 + 136 + 2, 28);
 
-  mixStyles_ = std::make_unique<MixStyleModel>(mixSettings_, &ctx_.playLog, &ctx_.dialogs, ctx_.startFolder);
-  connect(mixStyles_.get(), &MixStyleModel::statusText, this, &MainWindow::SetStatus);
-  auto* mixPanel = new MixStylePanel(*mixStyles_, this);
+  auto* mixPanel = new MixStylePanel(station_->MixStyles(), this);
   mixPanel->setGeometry(232, 362, 330, 130);
 
-  QPushButton* checkOnLoad = decks_->CheckOnLoadButton();
-  checkOnLoad->setParent(this);
+  QPushButton* checkOnLoad = deckPanels_->CheckOnLoad();
   checkOnLoad->setGeometry(568, 366, 110, 24);
   checkOnLoad->setToolTip(QStringLiteral("Check Clip before load"));
   checkOnLoad->setStyleSheet(LampButtonStyle());
   checkOnLoad->show();
 
   BuildSongsList();
-  autoMix_ = std::make_unique<AutoMix>(*decks_, *deckAccess_, songsPanel_->List(), commands_->Feed(), *mixStyles_, mixSettings_,
-                                       timers_, ctx_.system, ctx_.playLog,
-                                       [this](const QString& text) { SetStatus(text); }, this);
-  autoMix_->LoadNextButton()->setGeometry(568, 396, 110, 24);
-  autoMix_->MixNextButton()->setGeometry(568, 424, 110, 24);
+  BuildToggles();
+  DefineWindowCommands();
   ConnectCommands();
 
   qApp->installEventFilter(this);
 }
 
 void MainWindow::BuildSongsList() {
-  const auto status = [this](const QString& text) { SetStatus(text); };
-  songsList_ = std::make_unique<SongsList>(ctx_.playLog);
-  songsPanel_ = new SongsListPanel(*songsList_, status, this);
+  songsPanel_ = new SongsListPanel(station_->Songs(), [this](const QString& text) { SetStatus(text); }, this);
   songsPanel_->setGeometry(6, 28, 220, 546);
   // Read-only until it has the focus: in mix mode keys are console commands.
   songsPanel_->SearchField()->setReadOnly(true);
-  deckAccess_ = std::make_unique<DecksPort>(*decks_, mixSettings_, ctx_.playLog);
-  PlayListCommands::Hooks hooks;
-  hooks.status = status;
-  hooks.releaseAutoButtons = [this] { autoMix_->SetLoadNext(false); };
-  hooks.focusHidden = [this] { focusHolder_->setFocus(); };
-  hooks.fps = [this] { return settings_.fps; };
-  commands_ = std::make_unique<PlayListCommands>(*songsPanel_, *deckAccess_, ctx_.dialogs, ctx_.playLog, ctx_.engine, folders_,
-                                                 ctx_.startFolder, this, std::move(hooks));
-  StationClipHooks::StyleChoice choice;
-  choice.defaultStyle = [this] { return settings_.defMixStyle; };
-  clipHooks_ = std::make_unique<StationClipHooks>(commands_->Information(), commands_->Feed(), *songsList_,
-                                                  *mixStyles_, mixSettings_, std::move(choice));
-  decks_->SetClipLoadHooks(clipHooks_.get());
+}
+
+void MainWindow::BuildToggles() {
+  const auto toggle = [this](const QString& caption, const QString& tip) {
+    auto* b = new QPushButton(caption, this);
+    b->setCheckable(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(tip);
+    b->setStyleSheet(LampButtonStyle());
+    return b;
+  };
+  loadNext_ = toggle(QStringLiteral("LOAD NEXT"), QStringLiteral("Auto Load next clip"));
+  mixNext_ = toggle(QStringLiteral("MIX NEXT"), QStringLiteral("Auto Mix next clip"));
+  loadNext_->setGeometry(568, 396, 110, 24);
+  mixNext_->setGeometry(568, 424, 110, 24);
+  AutoMix& mix = station_->Mix();
+  connect(loadNext_, &QPushButton::toggled, &mix, &AutoMix::SetLoadNext);
+  connect(mixNext_, &QPushButton::toggled, &mix, &AutoMix::SetMixNext);
+  connect(&mix, &AutoMix::togglesChanged, this, &MainWindow::ShowToggles);
+  connect(&mix, &AutoMix::busyChanged, this, &MainWindow::SetBusyCursor);
+  ShowToggles();
+}
+
+void MainWindow::ShowToggles() {
+  const AutoMix& mix = station_->Mix();
+  const QSignalBlocker a(loadNext_);
+  const QSignalBlocker b(mixNext_);
+  loadNext_->setChecked(mix.LoadNext());
+  // Automatic mixing needs automatic loading: MIX NEXT waits for LOAD NEXT.
+  mixNext_->setEnabled(mix.MixNextEnabled());
+  mixNext_->setChecked(mix.MixNextShown());
+}
+
+void MainWindow::SetBusyCursor(bool on) {
+  if (on == busyCursor_) return;
+  busyCursor_ = on;
+  if (on)
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::DefineWindowCommands() {
+  using C = ConsoleCommand;
+  ConsoleCommands& commands = station_->Commands();
+  SongsCommands& list = station_->PlayList();
+  commands.Define(C::SearchTitles, [this, &list](int) { list.Search(1, songsPanel_->SearchField()->text()); });
+  commands.Define(C::SearchPaths, [this, &list](int) { list.Search(2, songsPanel_->SearchField()->text()); });
+  commands.Define(C::LoadClips, [this, &list](int) {
+    list.LoadClips(ClipLoader::kMp3);
+    FitWindowToScreen();
+  });
+  commands.Define(C::FocusSearch, [this](int) { songsPanel_->SearchField()->setFocus(); });
+  commands.Define(C::FocusHidden, [this](int) { focusHolder_->setFocus(); });
+  commands.Define(C::About, [this](int) { ShowAbout(); });
+  commands.Define(C::Exit, [this](int) { RequestExit(); });
 }
 
 void MainWindow::ConnectCommands() {
-  connect(decks_.get(), &Decks::MixClicked, this, [this] { autoMix_->Engine().StartMix(); });
-  connect(decks_.get(), &Decks::OpenRequested, this, [this](int deck) { commands_->OpenIntoDeck(deck); });
-  connect(decks_.get(), &Decks::ClipOpenFailed, autoMix_.get(), &AutoMix::OnClipOpenFailed);
-  connect(decks_.get(), &Decks::ClipOpened, autoMix_.get(), &AutoMix::OnClipOpened);
-  const auto button = [this](const char* caption, auto&& slot) {
-    connect(toolButtons_.value(QString::fromLatin1(caption)), &QPushButton::clicked, this, slot);
+  using C = ConsoleCommand;
+  const ConsoleCommands& commands = station_->Commands();
+  connect(deckPanels_.get(), &DeckPanels::MixClicked, this, [&commands] { commands.Run(C::Mix); });
+  connect(deckPanels_.get(), &DeckPanels::OpenRequested, this,
+          [&commands](int deck) { commands.Run(C::OpenIntoDeck, deck); });
+  const auto button = [this, &commands](const char* caption, ConsoleCommand command) {
+    connect(toolButtons_.value(QString::fromLatin1(caption)), &QPushButton::clicked, this,
+            [&commands, command] { commands.Run(command); });
   };
-  button("S", [this] { commands_->Shuffle(); });
-  button("D", [this] { commands_->RemoveClip(); });
-  button("L", [this] {
-    commands_->LoadClips(ClipLoader::kMp3);
-    FitWindowToScreen();
-  });
-  button("V", [this] { commands_->Save(); });
-  button("C", [this] { commands_->Clear(); });
-  button("T", [this] { commands_->CountTimes(); });
-  button("+=", [this] { commands_->AddToFavourites(); });
+  button("S", C::Shuffle);
+  button("D", C::RemoveClip);
+  button("L", C::LoadClips);
+  button("V", C::SavePlayList);
+  button("C", C::ClearPlayList);
+  button("A", C::About);
+  button("T", C::CountTimes);
+  button("+=", C::AddToFavourites);
+  button("X", C::Exit);
+
+  SongsCommands& list = station_->PlayList();
+  connect(songsPanel_, &SongsListPanel::loadSelectedRequested, this, [&commands] { commands.Run(C::LoadSelected); });
+  connect(songsPanel_, &SongsListPanel::searchRequested, this,
+          [&list](int column, const QString& text) { list.Search(column, text); });
+  connect(songsPanel_, &SongsListPanel::filesDropped, this,
+          [&list](const QStringList& files) { list.Loader().DropFiles(files); });
+  const auto entry = [this](SongsListPanel::MenuEntry which, auto&& slot) {
+    connect(songsPanel_->Action(which), &QAction::triggered, this, slot);
+  };
+  entry(SongsListPanel::kLoadMp3Clips, [&list] { list.LoadClips(ClipLoader::kMp3); });
+  entry(SongsListPanel::kLoadPlayList, [&list] { list.LoadClips(ClipLoader::kPrl); });
+  entry(SongsListPanel::kImportM3u, [&list] { list.LoadClips(ClipLoader::kM3u); });
+  entry(SongsListPanel::kRemoveClip, [&commands] { commands.Run(C::RemoveClip); });
+  entry(SongsListPanel::kRenameSelected, [&list] { list.Rename(); });
+  entry(SongsListPanel::kSavePlayList, [&commands] { commands.Run(C::SavePlayList); });
+  entry(SongsListPanel::kAddToFavourites, [&commands] { commands.Run(C::AddToFavourites); });
 }
 
 void MainWindow::BuildToolButtons() {
@@ -211,87 +247,27 @@ void MainWindow::BuildToolButtons() {
     toolButtons_.insert(caption, b);
     x += 25;
   }
-  connect(toolButtons_.value(QStringLiteral("A")), &QPushButton::clicked, this, &MainWindow::ShowAbout);
-  connect(toolButtons_.value(QStringLiteral("X")), &QPushButton::clicked, this, &MainWindow::RequestExit);
 }
 
 void MainWindow::Start() {
-  // Screen, start folder, adverts folder text.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) screenAtStart_ = screen->size();
   startDir_->setText(ctx_.startFolder);
 
-  CreateStationFolders();
-
-  timers_.Start(99, 1000);
-  ShowClock();
-
-  ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("CONTROLS INITIALIZED"), QString());
-
-  // Defaults before the settings are read, so missing values fall back to them.
-  settings_ = StationSettings{};
-  ctx_.playLog.SetEnabled(false);
-  ReadSettings();
-
-  if (screenAtStart_.width() != 800 && settings_.changeResolution) {
-    if (ctx_.system.ChangeDisplayMode(800, 600) == 0) {
-      previousScreen_ = screenAtStart_;
-      displayModeChanged_ = true;
+  Station::StartUpHooks hooks;
+  hooks.afterSettings = [this] {
+    playLogIndicator_->setVisible(station_->Settings().keepPlayLog);
+    if (screenAtStart_.width() != 800 && station_->Settings().changeResolution) {
+      if (ctx_.system.ChangeDisplayMode(800, 600) == 0) {
+        previousScreen_ = screenAtStart_;
+        displayModeChanged_ = true;
+      }
     }
-  }
-
-  decks_->StartupAfterSettings();
-  mixStyles_->StartUp(settings_.defMixStyle);
-
-  decks_->StartupMasterVolume();
-  settings_.outputDeviceId = 0;
-
-  move(0, 0);
-  FitWindowToScreen();
-
-  songsPanel_->List().ClearSongsList();
-  LoadStartUpPlayList();
-}
-
-void MainWindow::LoadStartUpPlayList() {
-  SongsList& list = songsPanel_->List();
-  if (list.Count() != 0 || settings_.startUpProgram.isEmpty()) return;
-  if (commands_->Loader().LoadPrl(paths::ResolvePath(settings_.startUpProgram)) != 0 || list.Count() < 1) return;
-  commands_->Shuffle();
-  list.SelectItem(0);
-  decks_->SetCheckOnLoad(true);
-  songsPanel_->SetClipInfoText(QString());
-  autoMix_->SetLoadNext(true);
-  autoMix_->SetMixNext(true);
-  commands_->Feed().LoadSelectedIntoPlayer(0);
-  timers_.Start(timerid::kStartUpMix, 5000);
-}
-
-void MainWindow::CreateStationFolders() {
-  const QString adverts = ctx_.driveC + QStringLiteral("/Adverts");
-  if (!QDir(adverts).exists() && QDir().mkpath(adverts)) {
-    QFile note(adverts + QStringLiteral("/korvodir.txt"));
-    if (note.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      note.write("Directory created by KORVO xa\nIf you uninstall KORVO xa remove this directory\n");
-    }
-    ctx_.dialogs.Message(QStringLiteral("Directory (folder) 'C:\\Adverts' created"), kTitle,
-                         Dialogs::Icon::Information);
-  }
-  const QString programs = ctx_.startFolder + QStringLiteral("Prglists");
-  if (!QDir(programs).exists() && QDir().mkpath(programs)) {
-    ctx_.dialogs.Message(QStringLiteral("Program Lists Directory created"), kTitle, Dialogs::Icon::Information);
-  }
-}
-
-void MainWindow::ReadSettings() {
-  settings_.Read(ctx_.settings);
-  decks_->ReadDeckSettings(ctx_.settings);
-  mixStyles_->setCurrentStyleName(settings_.defMixStyle);
-  settings_.NormaliseFps();
-  decks_->SetFps(settings_.fps);
-  autoMix_->Engine().SetFps(settings_.fps);
-  folders_ = RememberedFolders{settings_.audioFolder, settings_.playListFolder};
-  ctx_.playLog.SetEnabled(settings_.keepPlayLog);
-  playLogIndicator_->setVisible(settings_.keepPlayLog);
+  };
+  hooks.beforeSongsList = [this] {
+    move(0, 0);
+    FitWindowToScreen();
+  };
+  station_->Start(hooks);
 }
 
 void MainWindow::FitWindowToScreen() {
@@ -309,18 +285,11 @@ bool MainWindow::RequestExit() {
   if (answer != Dialogs::Answer::Yes) return false;
   exiting_ = true;
 
-  // Saved before anything stops, so a crash further down loses nothing.
-  decks_->SaveDeckSettings(ctx_.settings);
-  settings_.audioFolder = folders_.mp3Folder;
-  settings_.playListFolder = folders_.playListFolder;
-  settings_.SaveFolders(ctx_.settings);
-  ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("Registry Entries Saved"), QString());
-
-  if (displayModeChanged_ && settings_.changeResolution) {
+  station_->SaveAtExit();
+  if (displayModeChanged_ && station_->Settings().changeResolution) {
     ctx_.system.ChangeDisplayMode(previousScreen_.width(), previousScreen_.height());
   }
-  timers_.StopAll();
-  ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("APPLICATION EXITED"), QString());
+  station_->Stop();
   done(QDialog::Accepted);
   return true;
 }
@@ -342,7 +311,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   for (const QUrl& url : event->mimeData()->urls())
     if (url.isLocalFile()) files << url.toLocalFile();
   event->acceptProposedAction();
-  if (!files.isEmpty()) commands_->Loader().DropFiles(files);
+  if (!files.isEmpty()) station_->PlayList().Loader().DropFiles(files);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -358,7 +327,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool inSearchBox = search && search->hasFocus();
   const KeyAction action = keyboard_.Handle(*static_cast<QKeyEvent*>(event), inSearchBox);
   if (event->type() == QEvent::KeyRelease) return false;
-  RouteKey(action);
+  station_->Commands().Run(action.command, action.deck);
   if (action.moveFocus) focusHolder_->setFocus();
   return !action.passOn;
 }
@@ -368,71 +337,8 @@ void MainWindow::OnSearchFocus(bool in) {
   SetStatus(in ? QStringLiteral("KEYBOARD MODE: SERACH") : QStringLiteral("KEYBOARD MODE: MIX"));
 }
 
-void MainWindow::RouteKey(const KeyAction& action) {
-  if (decks_->HandleKeyCommand(action)) return;
-  SongsList& list = songsPanel_->List();
-  switch (action.command) {
-    case KeyCommand::LoadSelected:
-      commands_->LoadSelected();
-      break;
-    case KeyCommand::SearchTitles:
-      commands_->Search(1);
-      break;
-    case KeyCommand::SearchPaths:
-      commands_->Search(2);
-      break;
-    case KeyCommand::Mix:
-      autoMix_->Engine().StartMix();
-      break;
-    case KeyCommand::SelectPrevious:
-      list.SelectPrevious();
-      break;
-    case KeyCommand::SelectNext:
-      list.SelectNext();
-      break;
-    case KeyCommand::LoadClips:
-      commands_->LoadClips(ClipLoader::kMp3);
-      FitWindowToScreen();
-      break;
-    case KeyCommand::SavePlayList:
-      commands_->Save();
-      break;
-    case KeyCommand::AddToFavourites:
-      commands_->AddToFavourites();
-      break;
-    case KeyCommand::FocusSearch:
-      songsPanel_->SearchField()->setFocus();
-      return;
-    case KeyCommand::FocusHidden:
-      focusHolder_->setFocus();
-      break;
-    case KeyCommand::About:
-      ShowAbout();
-      break;
-    case KeyCommand::Exit:
-      RequestExit();
-      break;
-    default:
-      break;  // the songs list, programs, adverts and options route here as they arrive
-  }
-}
-
-void MainWindow::OnTimer(int id) {
-  switch (id) {
-    case 99:
-      ShowClock();
-      break;
-    default:
-      autoMix_->OnTimer(id);
-      break;
-  }
-}
-
-void MainWindow::ShowClock() { clock_->setText(timetext::ClockText(ctx_.clock.Now().time())); }
-
 QString MainWindow::ClockText() const { return clock_->text(); }
 QString MainWindow::StatusText() const { return status_->text(); }
-void MainWindow::SetStatus(const QString& text) { status_->setText(text); }
 bool MainWindow::PlayLogIndicatorShown() const { return !playLogIndicator_->isHidden(); }
 
 void MainWindow::ShowAbout() {

@@ -1,30 +1,21 @@
-// The main program's one window. It owns the station's state for the life of the process
-// and is composed of panels (decks, centre, mix style, songs list, status line); the
-// operations that cross panels read like the station's start-up, timer and exit steps.
+// The main program's one window: a view of the station, which owns the station's state and
+// runs its start-up, timer and exit steps. The window places the panels (decks, centre, mix
+// style, songs list, status line), shows what the station reports and sends every button,
+// menu entry and key through the console commands.
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/StationSettings.h"
-#include "deck/KeyboardMap.h"
-#include "mix/MixSettings.h"
-#include "platform/TimerTable.h"
-#include "songs/RememberedFolders.h"
+#include "app/KeyboardMap.h"
+#include "station/Station.h"
 
 #include <QDialog>
 #include <QMap>
 
 #include <memory>
 
-class AutoMix;
-class DecksPort;
-class SongsList;
-class Decks;
-class MixStyleModel;
-class PlayListCommands;
-class SongsListPanel;
-class StationClipHooks;
+class DeckPanels;
 class QLabel;
 class QPushButton;
+class SongsListPanel;
 
 class MainWindow : public QDialog {
   Q_OBJECT
@@ -37,23 +28,27 @@ class MainWindow : public QDialog {
   // The exit sequence; true when the operator confirmed and the window is closing.
   bool RequestExit();
 
-  TimerTable& Timers() { return timers_; }
-  const StationSettings& Settings() const { return settings_; }
+  Station& StationState() { return *station_; }
+  TimerTable& Timers() { return station_->Timers(); }
+  const StationSettings& Settings() const { return station_->Settings(); }
   QString StatusText() const;
-  void SetStatus(const QString& text);
+  void SetStatus(const QString& text) { station_->SetStatus(text); }
   QString ClockText() const;
   QPushButton* ToolButton(const QString& caption) const { return toolButtons_.value(caption); }
+  QPushButton* LoadNextButton() const { return loadNext_; }
+  QPushButton* MixNextButton() const { return mixNext_; }
   bool PlayLogIndicatorShown() const;
 
   void ShowAbout();
 
-  Decks& DeckSet() { return *decks_; }
-  MixStyleModel& MixStyles() { return *mixStyles_; }
-  MixSettings& MixInForce() { return mixSettings_; }
+  Decks& DeckSet() { return station_->DeckSet(); }
+  DeckPanels& DeckViews() { return *deckPanels_; }
+  MixStyleModel& MixStyles() { return station_->MixStyles(); }
+  MixSettings& MixInForce() { return station_->MixInForce(); }
   SongsListPanel& SongsPanel() { return *songsPanel_; }
-  PlayListCommands& PlayList() { return *commands_; }
-  AutoMix& Mix() { return *autoMix_; }
-  const RememberedFolders& Folders() const { return folders_; }
+  SongsCommands& PlayList() { return station_->PlayList(); }
+  AutoMix& Mix() { return station_->Mix(); }
+  const RememberedFolders& Folders() const { return station_->Folders(); }
 
  public slots:
   // Enter must never close the window; Escape and the close box ask first.
@@ -71,33 +66,22 @@ class MainWindow : public QDialog {
   void BuildControls();
   void BuildToolButtons();
   void BuildSongsList();
+  void BuildToggles();
+  void DefineWindowCommands();
   void ConnectCommands();
-  void LoadStartUpPlayList();
   void OnSearchFocus(bool in);
-  void CreateStationFolders();
-  void ReadSettings();
-  void OnTimer(int id);
-  void ShowClock();
   void FitWindowToScreen();
-  void RouteKey(const KeyAction& action);
+  void ShowToggles();
+  void SetBusyCursor(bool on);
 
   AppContext& ctx_;
-  TimerTable timers_;
-  StationSettings settings_;
-  MixSettings mixSettings_;
-  // Declared after the timers and before nothing that outlives it: the decks' players
-  // must go before the widgets they draw into.
-  std::unique_ptr<Decks> decks_;
-  std::unique_ptr<MixStyleModel> mixStyles_;
-  std::unique_ptr<SongsList> songsList_;
+  std::unique_ptr<Station> station_;
+  std::unique_ptr<DeckPanels> deckPanels_;
   SongsListPanel* songsPanel_ = nullptr;
-  RememberedFolders folders_;
-  std::unique_ptr<DecksPort> deckAccess_;
-  std::unique_ptr<PlayListCommands> commands_;
-  std::unique_ptr<StationClipHooks> clipHooks_;
-  std::unique_ptr<AutoMix> autoMix_;
   KeyboardMap keyboard_;
   QPushButton* focusHolder_ = nullptr;
+  QPushButton* loadNext_ = nullptr;
+  QPushButton* mixNext_ = nullptr;
 
   QLabel* status_ = nullptr;
   QLabel* startDir_ = nullptr;
@@ -109,4 +93,5 @@ class MainWindow : public QDialog {
   bool displayModeChanged_ = false;
   QSize previousScreen_;
   bool exiting_ = false;
+  bool busyCursor_ = false;
 };

@@ -1,6 +1,7 @@
 // Process entry: one copy per user, then the main window until the operator quits.
-#include "app/AppContext.h"
 #include "app/MainWindow.h"
+#include "songs/ui/RenameMp3Dialog.h"
+#include "station/AppContext.h"
 #include "platform/ui/Theme.h"
 #include "audio/DecoderEngine.h"
 #include "platform/Clock.h"
@@ -33,7 +34,8 @@ int main(int argc, char** argv) {
   PlayLog playLog(clock, startFolder);
   LinuxSystemServices system(settings, playLog);
   XaudioEngine engine;
-  AppContext ctx{settings, clock, dialogs, system, engine, playLog, startFolder, paths::DriveCFolder()};
+  QtRenamePrompt renamePrompt(nullptr);
+  AppContext ctx{settings, clock, dialogs, system, engine, playLog, startFolder, paths::DriveCFolder(), renamePrompt};
 
   MainWindow window(ctx);
   window.Start();

@@ -6,6 +6,13 @@
 #include "audio/devices.h"
 #include "audio/xaudio.h"
 
+// Names the engine knows its outputs and properties by.
+inline constexpr char kMainOutput[] = "/dev/dsound/1";
+inline constexpr char kMonitorOutput[] = "/dev/dsound/2";
+inline constexpr char kPitchProperty[] = "OUTPUT.DIRECTSOUND.PITCH";
+inline constexpr char kWindowProperty[] = "OUTPUT.DIRECTSOUND.WINDOW";
+inline constexpr char kModuleRegistration[] = "dsound_output_module_register@xa_dsound_output.dll";
+
 // It is also the analyser of the clips it plays.
 class DecoderEngine : public ClipAnalyzer {
  public:

@@ -17,6 +17,8 @@ class ClipLoadHooks {
   // Chooses and applies the mix style for the clip; returns the style's start volume (a
   // fader position, 0 full .. 100 silent).
   virtual int ApplyStyleForClip(const QString& title) = 0;
+  // The start volume of the mix settings in force (a fader position), for "Open".
+  virtual int StartVolume() = 0;
   virtual void SetClipInfoText(const QString& text) = 0;
 };
 
@@ -29,6 +31,7 @@ class DefaultClipLoadHooks final : public ClipLoadHooks {
   int MeasureClip(const QString& path) override;
   void RemoveCurrentClip() override {}
   int ApplyStyleForClip(const QString&) override { return kStartVolume; }
+  int StartVolume() override { return kStartVolume; }
   void SetClipInfoText(const QString&) override {}
 
  private:

@@ -1,27 +1,27 @@
-// The level controls of one deck: volume fader, pitch (slider, label, indicator and reset),
-// monitor routing and the AUTO CUE box.
+// The level controls of one deck: volume fader, pitch (position, label, indicator and reset),
+// monitor routing and AUTO CUE.
 #pragma once
 
-#include <QObject>
-
 class DecoderEngine;
-class DeckPanel;
+class DeckModel;
 class Dialogs;
 class Player;
 
-class DeckLevels : public QObject {
-  Q_OBJECT
+class DeckLevels {
  public:
-  DeckLevels(Player& player, DeckPanel& panel, DecoderEngine& engine, Dialogs& dialogs);
+  DeckLevels(Player& player, DeckModel& model, DecoderEngine& engine, Dialogs& dialogs);
 
   // Moves the fader (0 full level .. 100 silent) and its label; sends the level on request.
   void SetFader(int position, bool sendLevel);
+  // The operator moved the fader: the label follows, and the level goes to a deck with a
+  // clip.
+  void MoveFader(int position);
   int Fader() const;
-  // With move: value is a step added to the slider's position and the slider follows.
+  // With move: value is a step added to the pitch's position, which follows.
   void SetPitch(int value, bool move);
   // The pitch indicator: back to 1000 when the pitch is audibly off normal.
   void ResetPitch();
-  // A stored pitch: slider, engine and label follow it.
+  // A stored pitch: position, engine and label follow it.
   void ApplyStoredPitch(int value);
   void DrawPitchIndicator();
   int Pitch() const;
@@ -31,11 +31,10 @@ class DeckLevels : public QObject {
   void SetAutoCue(bool on);
 
  private:
-  void OnFaderChanged(int position);
   void ShowPitch(int position);
 
   Player& player_;
-  DeckPanel& panel_;
+  DeckModel& model_;
   DecoderEngine& engine_;
   Dialogs& dialogs_;
   bool monitorOut_ = false;

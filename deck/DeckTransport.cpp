@@ -1,15 +1,11 @@
 #include "deck/DeckTransport.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QToolButton>
-#include <QPushButton>
-#include <QSlider>
 #include <QTimer>
 
 #include <algorithm>
 
-#include "deck/DeckPanel.h"
+#include "deck/DeckConfig.h"
+#include "deck/DeckModel.h"
 #include "deck/Player.h"
 #include "formats/TimeText.h"
 #include "platform/PlayLog.h"
@@ -23,22 +19,12 @@ constexpr int kBlinkMs = 100;
 
 }  // namespace
 
-DeckTransport::DeckTransport(Player& player, DeckPanel& panel, TimerTable& timers, PlayLog& log,
+DeckTransport::DeckTransport(Player& player, DeckModel& model, TimerTable& timers, PlayLog& log,
                              const DeckConfig& config)
-    : player_(player), panel_(panel), timers_(timers), log_(log), config_(config), scrollEnd_(new QTimer(this)) {
+    : player_(player), model_(model), timers_(timers), log_(log), config_(config), scrollEnd_(new QTimer(this)) {
   scrollEnd_->setSingleShot(true);
   scrollEnd_->setInterval(kScrollEndMs);
   connect(scrollEnd_, &QTimer::timeout, this, &DeckTransport::EndScroll);
-  connect(panel_.Play(), &QPushButton::clicked, this, &DeckTransport::PlayPause);
-  connect(panel_.Reset(), &QPushButton::clicked, this, &DeckTransport::ResetPlayer);
-  connect(panel_.Cue(), &QPushButton::clicked, this, [this] { CueToMark(false); });
-  connect(panel_.SetCue(), &QAbstractButton::clicked, this, &DeckTransport::SetCueMark);
-  connect(panel_.StepBack(), &QPushButton::clicked, this, [this] { Step(-1); });
-  connect(panel_.StepForward(), &QPushButton::clicked, this, [this] { Step(1); });
-  QSlider* position = panel_.Position();
-  connect(position, &QSlider::actionTriggered, this, &DeckTransport::OnPositionAction);
-  connect(position, &QSlider::sliderMoved, this, &DeckTransport::OnPositionMoved);
-  connect(position, &QSlider::sliderReleased, this, &DeckTransport::EndScroll);
 }
 
 bool DeckTransport::HasClip() const { return player_.State() != PlayerState::None; }
@@ -58,6 +44,10 @@ void DeckTransport::PlayPause() {
       player_.SendLevel();
       break;
   }
+  LogPlayerClip();
+}
+
+void DeckTransport::LogPlayerClip() {
   // Nothing loaded (or it failed to open): nothing went on air, so nothing to log.
   if (!player_.ClipPath().isEmpty()) log_.LogPlayerClip(player_.Deck(), player_.ClipPath(), PlayLog::kClip);
 }
@@ -69,39 +59,35 @@ void DeckTransport::ResetPlayer() {
   player_.Send(XA_MSG_COMMAND_OUTPUT_RESET);
   player_.Send(XA_MSG_COMMAND_INPUT_CLOSE);
   player_.Send(XA_MSG_COMMAND_OUTPUT_CLOSE);
-  const QString zero = QString::fromLatin1(kZeroTime);
-  panel_.SetRemaining(zero);
-  panel_.SetDuration(zero);
-  panel_.SetCueMark(zero);
-  panel_.ElapsedCopy()->setText(zero);  // the large counter keeps its last time
-  panel_.Position()->setValue(1);
+  const QString zero = QString::fromLatin1(timetext::kUnmeasured);
+  model_.SetRemaining(zero);
+  model_.SetDuration(zero);
+  model_.SetCueMark(zero);
+  model_.SetElapsedCopy(zero);  // the large counter keeps its last time
+  model_.SetPosition(1);
   player_.ForgetClip();
 }
 
 void DeckTransport::CueToMark(bool pause) {
   if (!HasClip()) return;
-  const uint32_t mark = ParseTimecode(panel_.CueMarkText(), config_.fps);
+  const uint32_t mark = ParseTimecode(model_.CueMarkText(), config_.fps);
   SeekTo(mark > 26 ? static_cast<int>(mark) - kPreRollFrames : 0);
-  if (pause || panel_.AutoCue()->isChecked()) player_.Send(XA_MSG_COMMAND_PAUSE);
+  if (pause || model_.AutoCue()) player_.Send(XA_MSG_COMMAND_PAUSE);
   StartLoadBlink();
 }
 
 void DeckTransport::SetCueMark() {
-  panel_.SetCueMark(panel_.ElapsedText());
+  model_.SetCueMark(model_.ElapsedText());
   StartLoadBlink();
 }
 
 void DeckTransport::Step(int frames) {
   if (!HasClip()) return;
-  QSlider* position = panel_.Position();
-  const int target = std::clamp(position->value() + frames, 0, position->maximum());
+  const int target = std::clamp(model_.Position() + frames, 0, model_.PositionMax());
   SeekTo(target);
-  {
-    const QSignalBlocker block(position);
-    position->setValue(target);  // so repeated steps add up before the engine reports
-  }
+  model_.SetPosition(target);  // so repeated steps add up before the engine reports
   if (player_.SeekHold()) ReleaseHold();
-  panel_.SetCueMark(panel_.ElapsedText());
+  model_.SetCueMark(model_.ElapsedText());
 }
 
 void DeckTransport::StartLoadBlink() { timers_.Start(player_.Deck() == 1 ? 8 : 9, kBlinkMs); }
@@ -112,37 +98,43 @@ void DeckTransport::Hold() {
   player_.Send(XA_MSG_COMMAND_PAUSE);
 }
 
-void DeckTransport::SeekTo(int frame) {
-  player_.Send(XA_MSG_COMMAND_SEEK, frame, panel_.Position()->maximum());
-}
+void DeckTransport::SeekTo(int frame) { player_.Send(XA_MSG_COMMAND_SEEK, frame, model_.PositionMax()); }
 
 void DeckTransport::ReleaseHold() {
   player_.SetSeekHold(false);
-  if (player_.State() == PlayerState::Paused && !panel_.AutoCue()->isChecked()) {
+  if (player_.State() == PlayerState::Paused && !model_.AutoCue()) {
     player_.Send(XA_MSG_COMMAND_PLAY);
   } else {
-    panel_.SetStateText(QStringLiteral("PAUSED"));
+    model_.SetStateText(QStringLiteral("PAUSED"));
   }
 }
 
-void DeckTransport::OnPositionAction(int action) {
-  if (action == QAbstractSlider::SliderMove || action == QAbstractSlider::SliderNoAction) return;
+void DeckTransport::PressThumb() { model_.SetThumbHeld(true); }
+
+void DeckTransport::DragThumb(int frame) {
   if (!HasClip()) return;
   Hold();
-  scrollEnd_->start();
+  model_.SetPosition(frame);
+  SeekTo(frame);
+  model_.SetCueMark(model_.ElapsedText());
 }
 
-void DeckTransport::OnPositionMoved(int value) {
+void DeckTransport::ReleaseThumb() {
+  model_.SetThumbHeld(false);
+  EndScroll();
+}
+
+void DeckTransport::ScrollStep(int frame) {
   if (!HasClip()) return;
   Hold();
-  SeekTo(value);
-  panel_.SetCueMark(panel_.ElapsedText());
+  model_.SetPosition(frame);
+  scrollEnd_->start();
 }
 
 void DeckTransport::EndScroll() {
   scrollEnd_->stop();
   if (!HasClip()) return;
-  SeekTo(panel_.Position()->value());
+  SeekTo(model_.Position());
   if (!player_.SeekHold()) return;
   ReleaseHold();
   StartLoadBlink();

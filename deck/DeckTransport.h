@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-class DeckPanel;
+class DeckModel;
 class PlayLog;
 class Player;
 class QTimer;
@@ -14,10 +14,12 @@ struct DeckConfig;
 class DeckTransport : public QObject {
   Q_OBJECT
  public:
-  DeckTransport(Player& player, DeckPanel& panel, TimerTable& timers, PlayLog& log, const DeckConfig& config);
+  DeckTransport(Player& player, DeckModel& model, TimerTable& timers, PlayLog& log, const DeckConfig& config);
 
   // The "PLAY" button: pauses a playing deck, plays any other and logs the clip.
   void PlayPause();
+  // The "CLP" entry for the clip in the deck; nothing when it holds none.
+  void LogPlayerClip();
   // The "P" button: stops and closes the deck and clears its displays.
   void ResetPlayer();
   // Seeks 25 frames before the cue mark; pauses on request or with AUTO CUE.
@@ -29,17 +31,22 @@ class DeckTransport : public QObject {
   // The deck's load blink (timer 8 for Player 1, 9 for Player 2).
   void StartLoadBlink();
 
+  // The position slider, as the operator works it: the thumb pressed, dragged to a frame,
+  // released; a line or page step to a frame (the seek waits until the steps stop).
+  void PressThumb();
+  void DragThumb(int frame);
+  void ReleaseThumb();
+  void ScrollStep(int frame);
+
  private:
   void Hold();
   void SeekTo(int frame);
   void EndScroll();
   void ReleaseHold();
-  void OnPositionAction(int action);
-  void OnPositionMoved(int value);
   bool HasClip() const;
 
   Player& player_;
-  DeckPanel& panel_;
+  DeckModel& model_;
   TimerTable& timers_;
   PlayLog& log_;
   const DeckConfig& config_;

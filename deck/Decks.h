@@ -1,44 +1,41 @@
-// The two decks and the controls between them, as the rest of the main window sees them:
-// owns both Players, both DeckPanels and the CentrePanel, and offers the deck operations
-// that the mix engine, the songs list, the remote control and the keyboard call.
+// The two decks and the controls between them, without any widget: owns both Players,
+// their models and the logic over them (transport, levels, equaliser, master fader), and
+// implements the one deck-control interface that the mix, the songs list, the remote
+// control, the keyboard and the station object drive them through. The panels are views of
+// Model(deck) and Centre() and send the operator's actions to the operations below.
 //
 // Decks 1 and 2; any other deck number is ignored (LoadClip: 3 also means Player 1).
-// The panels are created as children of the parent given; the main window places them.
-// Destroy the Decks before that parent (keep it as a member of the window): the Players
-// write to the panels while notifications arrive.
+// GUI thread only.
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <array>
 #include <memory>
 
+#include "deck/CentreModel.h"
 #include "deck/ClipLoadHooks.h"
-#include "deck/KeyboardMap.h"
-#include "deck/PlayerState.h"
+#include "deck/DeckConfig.h"
+#include "deck/DeckControl.h"
+#include "deck/DeckModel.h"
 
-class CentrePanel;
 class DecoderEngine;
 class DeckLevels;
-class DeckPanel;
 class DeckTransport;
 class Dialogs;
 class Equalizer;
 class MasterFader;
 class Player;
 class PlayLog;
-class QPushButton;
-class QWidget;
 class SettingsStore;
 class TimerTable;
 
-class Decks : public QObject {
+class Decks : public QObject, public DeckControl {
   Q_OBJECT
  public:
   // Creates both Players and routes both to the main output.
-  Decks(DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, TimerTable& timers, QWidget* parent = nullptr);
+  Decks(DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, TimerTable& timers, QObject* parent = nullptr);
   ~Decks() override;
 
   // Settings that change while running.
@@ -49,57 +46,74 @@ class Decks : public QObject {
   // The main window's own hooks (null: the default ones). Not owned.
   void SetClipLoadHooks(ClipLoadHooks* hooks);
 
-  // Widgets for the main window to place.
-  DeckPanel* Panel(int deck) const;
-  CentrePanel* Centre() const { return centre_; }
-  QPushButton* CheckOnLoadButton() const { return checkOnLoad_; }
-  bool CheckOnLoad() const;
-  void SetCheckOnLoad(bool down);
+  // What the panels show: null / the centre for a bad deck number.
+  const DeckModel* Model(int deck) const;
+  const CentreModel& Centre() const { return centre_; }
 
-  // 1 or 2 for the deck loaded, -2 when the clip failed its check, -1 for a bad deck.
-  int LoadClip(int deck, const QString& title, const QString& path);
-  // "Open": the file straight into the deck, ready at its start with the fader at
-  // startVolume; no clip check, no style, the songs list untouched.
-  void OpenReady(int deck, const QString& path, int startVolume);
-  void PlayPause(int deck);
-  void ResetPlayer(int deck);
-  void CueToMark(int deck, bool pause);
-  void SetCueMark(int deck);
-  void SetPitch(int deck, int value, bool move);
-  void SetMasterVolume(int position, bool move);
-  int MasterPosition() const;
-  void ToggleEqualizer(int deck);
-  bool EqOn(int deck) const;
-  void ToggleMonitor(int deck);
-  bool MonitorOut(int deck) const;
-  void ToggleAutoCue(int deck);
-  bool AutoCue(int deck) const;
-  void ApplyEqualizer();
+  // --- DeckControl
+  int LoadClip(int deck, const QString& title, const QString& path) override;
+  void OpenReady(int deck, const QString& path) override;
+  bool CheckOnLoad() const override { return config_.checkOnLoad; }
+  void SetCheckOnLoad(bool down) override;
+  void PlayPause(int deck) override;
+  void Play(int deck) override;
+  void Pause(int deck) override;
+  void Reset(int deck) override;
+  void LogPlayerClip(int deck) override;
+  void CueToMark(int deck, bool pause) override;
+  void SetCueMark(int deck) override;
+  int Fader(int deck) const override;
+  void SetFader(int deck, int position, bool sendLevel) override;
+  void SendLevel(int deck) override;
+  void SetPitch(int deck, int value, bool move) override;
+  void ToggleEqualizer(int deck) override;
+  void ToggleMonitor(int deck) override;
+  void ToggleAutoCue(int deck) override;
+  void SetMasterVolume(int position, bool move) override;
+  int MasterPosition() const override;
+  void ShowLoadPicture(int deck, int picture) override;
+  PlayerState State(int deck) const override;
+  uint32_t PositionFrames(int deck) const override;
+  uint32_t LengthFrames(int deck) const override;
+  QString Title(int deck) const override;
+  QString ClipPath(int deck) const override;
+
+  // --- The operator's actions on the panels
+  // "Check On Load" clicked: the new state, and the clip information box emptied.
+  void ClickCheckOnLoad(bool down);
+  // "<<" (-1) and ">>" (+1).
+  void Step(int deck, int frames);
+  // The position slider: thumb pressed, dragged, released; a line or page step.
+  void PressPosition(int deck);
+  void DragPosition(int deck, int frame);
+  void ReleasePosition(int deck);
+  void StepPosition(int deck, int frame);
+  // The fader moved by hand: label, and the level to a deck with a clip.
+  void MoveFader(int deck, int position);
+  // The pitch indicator: back to normal when audibly off.
+  void ResetPitch(int deck);
+  void SetAutoCue(int deck, bool on);
+  // Shared equaliser slider n (0 to 5) moved; "eq =".
+  void MoveEqualizerSlider(int n, int value);
   void ResetEqualizer();
-  void SetFader(int deck, int position, bool sendLevel);
-  int Fader(int deck) const;
-  int Pitch(int deck) const;
-  // Sends the deck's level from its fader (command 48).
-  void SendLevel(int deck);
-  // Any command to the deck's engine player (the mix engine's play/pause).
-  void Send(int deck, int code, int a = 0, int b = 0, int c = 0);
-  // The deck's load lamp (0 dark, 1 lit).
-  void ShowLoadPicture(int deck, int picture);
+  void ApplyEqualizer();
 
-  PlayerState State(int deck) const;
-  uint32_t PositionFrames(int deck) const;
-  uint32_t LengthFrames(int deck) const;
+  // --- More of what the decks hold
+  bool EqOn(int deck) const;
+  bool MonitorOut(int deck) const;
+  bool AutoCue(int deck) const;
+  int Pitch(int deck) const;
   QString StateText(int deck) const;
-  QString Title(int deck) const;
   QString InputName(int deck) const;
-  QString ClipPath(int deck) const;
   QString ElapsedText(int deck) const;
   QString RemainingText(int deck) const;
   QString DurationText(int deck) const;
   QString CueMarkText(int deck) const;
+  // The crossfade bar of a deck (1 or 2): its level while a mix runs, 0 otherwise.
+  void SetCrossfade(int deck, int level);
+  // Any command to the deck's engine player (the window stops both at exit).
+  void Send(int deck, int code, int a = 0, int b = 0, int c = 0);
 
-  // Runs a deck command of the keyboard map; false for commands the main window routes.
-  bool HandleKeyCommand(const KeyAction& action);
 
   // Settings values of the decks (EQ1-6, EQ PLAYER n STATUS, PITCH n, AUTO CUE ...).
   void ReadDeckSettings(const SettingsStore& store);
@@ -111,8 +125,7 @@ class Decks : public QObject {
   void StartupMasterVolume();
 
  signals:
-  void OpenRequested(int deck);
-  void MixClicked();
+  void CheckOnLoadChanged(bool down);
   // Input / output module names reported to Player 1 (engine information dialog).
   void ModuleReported(int code, const QString& text);
   // The engine refused the clip loaded into the deck (missing, unreadable, not MPEG audio).
@@ -130,14 +143,11 @@ class Decks : public QObject {
   DeckConfig config_;
   DefaultClipLoadHooks defaultHooks_;
   ClipLoadHooks* hooks_;
-  QPushButton* checkOnLoad_;
-  std::array<DeckPanel*, 2> panels_{};
-  CentrePanel* centre_;
+  CentreModel centre_;
+  std::array<std::unique_ptr<DeckModel>, 2> models_;
   std::array<std::unique_ptr<Player>, 2> players_;
   std::array<std::unique_ptr<DeckTransport>, 2> transports_;
   std::array<std::unique_ptr<DeckLevels>, 2> levels_;
   std::unique_ptr<Equalizer> equalizer_;
   std::unique_ptr<MasterFader> master_;
-  // What the destructor deletes unless a window adopted it (or already deleted it).
-  std::array<QPointer<QWidget>, 4> widgets_;
 };

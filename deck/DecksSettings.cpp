@@ -1,7 +1,4 @@
 // The decks' part of the settings and of the start-up sequence.
-#include <QSlider>
-
-#include "deck/CentrePanel.h"
 #include "audio/DecoderEngine.h"
 #include "deck/DeckLevels.h"
 #include "deck/Decks.h"

@@ -1,26 +1,16 @@
 #include "deck/Equalizer.h"
 
-#include <QPushButton>
-#include <QSlider>
-#include <QToolButton>
-
-#include "deck/CentrePanel.h"
-#include "deck/DeckPanel.h"
+#include "deck/CentreModel.h"
+#include "deck/DeckModel.h"
 #include "deck/Player.h"
 
-Equalizer::Equalizer(CentrePanel& centre, std::array<Player*, 2> players, std::array<DeckPanel*, 2> panels)
-    : centre_(centre), players_(players), panels_(panels) {
-  for (int i = 0; i < 6; ++i) connect(centre_.EqualizerSlider(i), &QSlider::valueChanged, this, &Equalizer::Apply);
-  connect(centre_.EqualizerReset(), &QPushButton::clicked, this, &Equalizer::Reset);
-  for (int d = 1; d <= 2; ++d) {
-    connect(panels_[d - 1]->Equalizer(), &QToolButton::clicked, this, [this, d] { Toggle(d); });
-  }
-}
+Equalizer::Equalizer(CentreModel& centre, std::array<Player*, 2> players, std::array<DeckModel*, 2> models)
+    : centre_(centre), players_(players), models_(models) {}
 
 void Equalizer::Toggle(int deck) {
   const int i = deck - 1;
   eqOn_[i] = !eqOn_[i];
-  DeckPanel::ShowIcon(panels_[i]->Equalizer(), eqOn_[i] ? DeckIcon::EqOn : DeckIcon::EqOff);
+  models_[i]->SetEqualizerIcon(eqOn_[i] ? DeckIcon::EqOn : DeckIcon::EqOff);
   if (eqOn_[i]) {
     Apply();
   } else {
@@ -38,21 +28,21 @@ void Equalizer::Apply() {
 void Equalizer::Reset() {
   SetSliders({});
   for (Player* player : players_) player->SendEqualizer({});
-  centre_.Mix()->setFocus();
 }
 
-EqualizerSliders Equalizer::Sliders() const {
-  EqualizerSliders sliders{};
-  for (int i = 0; i < 6; ++i) sliders[i] = centre_.EqualizerSlider(i)->value();
-  return sliders;
+void Equalizer::MoveSlider(int n, int value) {
+  if (n < 0 || n >= 6) return;
+  centre_.SetEqualizerSlider(n, value);
+  Apply();
 }
 
-void Equalizer::SetSliders(const EqualizerSliders& sliders) {
-  for (int i = 0; i < 6; ++i) {
-    QSlider* slider = centre_.EqualizerSlider(i);
-    const QSignalBlocker block(slider);
-    slider->setValue(sliders[i]);
-  }
-}
+EqualizerSliders Equalizer::Sliders() const { return centre_.Sliders(); }
 
-void Equalizer::OnReported(const std::array<int8_t, 32>& bands) { SetSliders(SlidersFromBands(bands)); }
+void Equalizer::SetSliders(const EqualizerSliders& sliders) { centre_.SetSliders(sliders); }
+
+void Equalizer::OnReported(int deck, const std::array<int8_t, 32>& bands) {
+  // A deck switched off reports the flat table it was sent, not the sliders: taking it
+  // would zero the shared sliders and, at exit, the stored EQ1-EQ6.
+  if (!EqOn(deck)) return;
+  SetSliders(SlidersFromBands(bands));
+}

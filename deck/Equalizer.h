@@ -2,21 +2,18 @@
 // sent to the decks whose equaliser is on.
 #pragma once
 
-#include <QObject>
-
 #include <array>
 #include <cstdint>
 
 #include "deck/EqualizerTable.h"
 
-class CentrePanel;
-class DeckPanel;
+class CentreModel;
+class DeckModel;
 class Player;
 
-class Equalizer : public QObject {
-  Q_OBJECT
+class Equalizer {
  public:
-  Equalizer(CentrePanel& centre, std::array<Player*, 2> players, std::array<DeckPanel*, 2> panels);
+  Equalizer(CentreModel& centre, std::array<Player*, 2> players, std::array<DeckModel*, 2> models);
 
   bool EqOn(int deck) const { return eqOn_[deck - 1]; }
   // Records the switch without telling the engine (settings); start-up toggles twice.
@@ -27,14 +24,17 @@ class Equalizer : public QObject {
   void Apply();
   // "eq =": sliders to 0 and a flat table to both decks.
   void Reset();
+  // The operator moved slider n (0 to 5).
+  void MoveSlider(int n, int value);
   EqualizerSliders Sliders() const;
   // Moves the sliders without sending anything (settings, engine reports).
   void SetSliders(const EqualizerSliders& sliders);
-  void OnReported(const std::array<int8_t, 32>& bands);
+  // The engine's equaliser report of a deck moves the sliders while that deck's is on.
+  void OnReported(int deck, const std::array<int8_t, 32>& bands);
 
  private:
-  CentrePanel& centre_;
+  CentreModel& centre_;
   std::array<Player*, 2> players_;
-  std::array<DeckPanel*, 2> panels_;
+  std::array<DeckModel*, 2> models_;
   std::array<bool, 2> eqOn_{true, true};
 };

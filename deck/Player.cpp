@@ -1,9 +1,8 @@
 #include "deck/Player.h"
 
-#include <QAbstractButton>
-#include <QSlider>
+#include <algorithm>
 
-#include "deck/DeckPanel.h"
+#include "deck/DeckModel.h"
 #include "formats/TimeText.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -22,8 +21,8 @@ bool IsAdvertsPath(const QString& name) {
 }
 
 Player::Player(int deck, DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, const DeckConfig& config,
-               DeckPanel& panel, const QAbstractButton& checkOnLoad)
-    : deck_(deck), engine_(engine), log_(log), config_(config), panel_(panel), checkOnLoad_(checkOnLoad) {
+               DeckModel& model)
+    : deck_(deck), engine_(engine), log_(log), config_(config), model_(model) {
   if (!VersionMatches(engine_.ApiVersion())) {
     dialogs.Message(QStringLiteral("Xaudio DLL API version mismatch"), QStringLiteral("Xaudio Error"),
                     Dialogs::Icon::Error);
@@ -36,22 +35,24 @@ Player::~Player() {
   if (player_) engine_.PlayerDelete(player_);
 }
 
+PlayerState Player::State() const { return model_.State(); }
+
 void Player::BeginLoad(const QString& title, const QString& path) {
   rangeAsked_ = 0;
   closed_ = false;
-  panel_.SetTitle(title);
+  model_.SetTitle(title);
   inputName_.clear();
   clipPath_ = path;
 }
 
 void Player::ForgetClip() {
-  panel_.SetTitle(QString());
+  model_.SetTitle(QString());
   inputName_.clear();
   clipPath_.clear();
   // A closed deck holds no clip: the mix must never choose it to come in.
   closed_ = true;
-  state_ = PlayerState::None;
-  panel_.SetStateText(StateText(state_));
+  model_.SetState(PlayerState::None);
+  model_.SetStateText(StateText(PlayerState::None));
 }
 
 void Player::Send(int code, int a, int b, int c) {
@@ -67,7 +68,7 @@ void Player::SendEqualizer(const std::array<int8_t, 64>& table) {
   engine_.Send(player_, XaEqualizerMessage(table));
 }
 
-void Player::SendLevel() { Send(XA_MSG_SET_OUTPUT_VOLUME, 255, 100 - panel_.Fader()->value(), 255); }
+void Player::SendLevel() { Send(XA_MSG_SET_OUTPUT_VOLUME, 255, 100 - model_.Fader(), 255); }
 
 void Player::SendPitch(int value) { SendText(XA_MSG_SET_OUTPUT_PROPERTY, QString::fromLatin1(kPitchProperty), value); }
 
@@ -108,13 +109,13 @@ void Player::Handle(const XA_Message& m) {
     case XA_MSG_NOTIFY_OUTPUT_STATE:
       if (m.a == 0) {
         SendLevel();
-        SendPitch(panel_.Pitch()->value());
+        SendPitch(model_.Pitch());
       }
       break;
     case XA_MSG_NOTIFY_CODEC_EQUALIZER: {
       std::array<int8_t, 32> bands{};
       std::copy_n(m.eq.begin(), bands.size(), bands.begin());
-      emit EqualizerReported(bands);
+      emit EqualizerReported(deck_, bands);
       break;
     }
     default:
@@ -134,33 +135,35 @@ void Player::OnFailed(const XA_Message& m) {
 
 void Player::OnState(int code) {
   if (closed_) return;
+  PlayerState state = PlayerState::None;
   switch (code) {
     case XA_STATE_STOPPED:
-      state_ = PlayerState::Stopped;
+      state = PlayerState::Stopped;
       break;
     case XA_STATE_PLAYING:
-      state_ = PlayerState::Playing;
+      state = PlayerState::Playing;
       break;
     case XA_STATE_PAUSED:
-      state_ = PlayerState::Paused;
-      // A drag of the position slider paused the deck; the text stays until it ends.
-      if (seekHold_) return;
+      state = PlayerState::Paused;
       break;
     case XA_STATE_EOF:
-      state_ = PlayerState::AtEnd;
+      state = PlayerState::AtEnd;
       Send(XA_MSG_COMMAND_SEEK, 0, 1);
       break;
     default:
-      state_ = PlayerState::None;
+      model_.SetState(PlayerState::None);
       return;
   }
-  panel_.SetStateText(StateText(state_));
+  model_.SetState(state);
+  // A drag of the position slider paused the deck; the text stays until it ends.
+  if (state == PlayerState::Paused && seekHold_) return;
+  model_.SetStateText(StateText(state));
 }
 
 void Player::OnInputName(const QString& name) {
   if (name.size() <= 12) return;
   // Adverts keep the title the songs list gave them (their file names are codes).
-  if (!IsAdvertsPath(name)) panel_.SetTitle(ClipTitleFromPath(name));
+  if (!IsAdvertsPath(name)) model_.SetTitle(ClipTitleFromPath(name));
   inputName_ = name;
 }
 
@@ -168,30 +171,27 @@ void Player::OnPosition(uint32_t offset, uint32_t range) {
   if (closed_) return;
   if (rangeAsked_ > 0) range = rangeAsked_;
   const uint64_t fps = Fps();
-  panel_.SetElapsed(FormatTimecode(uint64_t{offset} * 1000 / fps, Fps()));
+  model_.SetElapsed(FormatTimecode(uint64_t{offset} * 1000 / fps, Fps()));
   // A position past the end (a length estimate that grew) shows no time left, not a wrap.
   const uint64_t left = range > offset ? range - offset : 0;
-  panel_.SetRemaining(FormatTimecode(left * 1000 / fps, Fps()));
+  model_.SetRemaining(FormatTimecode(left * 1000 / fps, Fps()));
   // The operator's hand wins over the engine while the thumb is held.
-  if (!panel_.Position()->isSliderDown()) panel_.Position()->setValue(static_cast<int>(offset));
+  if (!model_.ThumbHeld()) model_.SetPosition(static_cast<int>(std::min<uint32_t>(offset, INT32_MAX)));
   positionFrames_ = offset;
   lengthFrames_ = range;
 }
 
 void Player::OnDuration(uint32_t seconds) {
   seekHold_ = false;
-  if (!checkOnLoad_.isChecked()) panel_.SetDuration(FormatTimecode(uint64_t{seconds} * 1000, Fps()));
+  if (!config_.checkOnLoad) model_.SetDuration(FormatTimecode(uint64_t{seconds} * 1000, Fps()));
   const int frames = static_cast<int>(seconds * static_cast<uint32_t>(Fps()));
   Send(XA_MSG_SET_POSITION_RANGE, frames);
   rangeAsked_ = static_cast<uint32_t>(frames);
   Send(XA_MSG_COMMAND_SET_PLAYER_MODE, 1);
   positionFrames_ = 0;
-  QSlider* slider = panel_.Position();
-  slider->setRange(1, frames);
-  slider->setValue(1);
-  slider->setTickInterval(Fps());
-  slider->setSingleStep(1);
-  panel_.SetCueMark(QString::fromLatin1(kZeroTime));
-  panel_.SetElapsed(QString::fromLatin1(kZeroTime));
+  model_.SetPositionRange(frames, Fps());
+  model_.SetPosition(1);
+  model_.SetCueMark(QString::fromLatin1(timetext::kUnmeasured));
+  model_.SetElapsed(QString::fromLatin1(timetext::kUnmeasured));
   emit Opened(deck_);
 }

@@ -1,5 +1,5 @@
 // One deck over one engine player: receives the engine's notifications (as the player's
-// receiver object), records the deck's state and keeps its displays current.
+// receiver object), records what they say in the deck's model.
 //
 // Runs on the GUI thread only: notifications arrive as events between other events.
 #pragma once
@@ -10,28 +10,28 @@
 #include <array>
 #include <cstdint>
 
+#include "deck/DeckConfig.h"
 #include "audio/DecoderEngine.h"
 #include "deck/PlayerState.h"
 
-class DeckPanel;
+class DeckModel;
 class Dialogs;
 class PlayLog;
-class QAbstractButton;
 
 class Player : public QObject {
   Q_OBJECT
  public:
   // Checks the engine's version and creates the engine player; on failure the deck stays
-  // silent (every command is dropped). checkOnLoad is the shared "Check On Load" button.
+  // silent (every command is dropped).
   Player(int deck, DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, const DeckConfig& config,
-         DeckPanel& panel, const QAbstractButton& checkOnLoad);
+         DeckModel& model);
   ~Player() override;
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;
 
   int Deck() const { return deck_; }
   bool HasEngine() const { return player_ != nullptr; }
-  PlayerState State() const { return state_; }
+  PlayerState State() const;
   bool SeekHold() const { return seekHold_; }
   void SetSeekHold(bool on) { seekHold_ = on; }
   uint32_t PositionFrames() const { return positionFrames_; }
@@ -56,8 +56,8 @@ class Player : public QObject {
   void SendPitch(int value);
 
  signals:
-  // Notification 101: the engine's equaliser, 32 bands of the left channel.
-  void EqualizerReported(const std::array<int8_t, 32>& bands);
+  // Notification 101: the engine's equaliser of this deck, 32 bands of the left channel.
+  void EqualizerReported(int deck, const std::array<int8_t, 32>& bands);
   // Notifications 83 / 97: one input or output module, for the engine information dialog.
   void ModuleReported(int code, const QString& text);
   // The engine could not open the clip just loaded; the deck is empty again.
@@ -81,10 +81,8 @@ class Player : public QObject {
   DecoderEngine& engine_;
   PlayLog& log_;
   const DeckConfig& config_;
-  DeckPanel& panel_;
-  const QAbstractButton& checkOnLoad_;
+  DeckModel& model_;
   XA_Player* player_ = nullptr;
-  PlayerState state_ = PlayerState::None;
   bool seekHold_ = false;
   uint32_t positionFrames_ = 0;
   uint32_t lengthFrames_ = 0;

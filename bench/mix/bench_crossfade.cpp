@@ -9,11 +9,12 @@
 // activity of that crossfade for the baselines, so load from elsewhere hits all alike.
 // With --hidden the window is never shown, which leaves out the drawing of the faders.
 #include "BenchInput.h"
-#include "app/DecksPort.h"
 
 #include "bench/support/SilentDialogs.h"
-#include "deck/CentrePanel.h"
-#include "deck/DeckPanel.h"
+#include "deck/ui/CentrePanel.h"
+#include "deck/ui/CheckOnLoadButton.h"
+#include "deck/ui/DeckPanel.h"
+#include "deck/ui/DeckPanels.h"
 #include "audio/DecoderEngine.h"
 #include "deck/Decks.h"
 #include "mix/MixEngine.h"
@@ -186,13 +187,14 @@ int main(int argc, char** argv) {
   SilentDialogs dialogs;
   XaudioEngine engine;
   FakeSystemServices system;
-  auto decks = std::make_unique<Decks>(engine, dialogs, log, timers, &window);
+  auto decks = std::make_unique<Decks>(engine, dialogs, log, timers);
+  auto panels = std::make_unique<DeckPanels>(*decks, &window);
   {
     auto* row = new QHBoxLayout(&window);
-    row->addWidget(decks->Panel(1));
-    row->addWidget(decks->Centre());
-    row->addWidget(decks->Panel(2));
-    row->addWidget(decks->CheckOnLoadButton());
+    row->addWidget(panels->Deck(1));
+    row->addWidget(panels->Centre());
+    row->addWidget(panels->Deck(2));
+    row->addWidget(panels->CheckOnLoad());
     status = new QLabel(&window);
     row->addWidget(status);
   }
@@ -201,8 +203,7 @@ int main(int argc, char** argv) {
   OneItemList list;
   MixSettings settings;
   SlowStyleControls controls(settings, *status);
-  DecksPort port(*decks, settings, log);
-  MixEngine mix(port, list, controls, timers, settings, system);
+  MixEngine mix(*decks, list, controls, timers, settings, system);
 
   // The stamp is taken before the engine handles the tick, as the window's handler would
   // see it.

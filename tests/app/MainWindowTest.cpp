@@ -10,7 +10,7 @@
 namespace {
 
 TEST(MainWindowStart, FirstStartWithoutSettingsUsesTheDefaults) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
   const StationSettings& st = w->Settings();
   EXPECT_EQ(st.fps, 30);
@@ -28,7 +28,7 @@ TEST(MainWindowStart, FirstStartWithoutSettingsUsesTheDefaults) {
 }
 
 TEST(MainWindowStart, StationFoldersAreCreatedAndReportedOnce) {
-  Station s;
+  TestStation s;
   s.Open();
   EXPECT_TRUE(QFile::exists(s.driveC + QStringLiteral("/Adverts/korvodir.txt")));
   EXPECT_TRUE(QDir(s.startFolder + QStringLiteral("Prglists")).exists());
@@ -46,14 +46,14 @@ TEST(MainWindowStart, FpsOtherThan25Or30CountsAs25) {
     int expected;
   };
   for (const Case c : {Case{"24", 25}, Case{"25", 25}, Case{"30", 30}, Case{"garbage", 25}, Case{nullptr, 30}}) {
-    Station s;
+    TestStation s;
     if (c.stored) s.settings.WriteSettingValue(QStringLiteral("FPS"), QString::fromLatin1(c.stored));
     EXPECT_EQ(s.Open()->Settings().fps, c.expected) << (c.stored ? c.stored : "missing");
   }
 }
 
 TEST(MainWindowStart, PlayLogFollowsTheSettingAndTheClockShowsLocalTime) {
-  Station s;
+  TestStation s;
   s.settings.WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
   auto w = s.Open();
   EXPECT_TRUE(w->PlayLogIndicatorShown());
@@ -64,7 +64,7 @@ TEST(MainWindowStart, PlayLogFollowsTheSettingAndTheClockShowsLocalTime) {
 }
 
 TEST(MainWindowStart, NoAudioDeviceIsReported) {
-  Station s;
+  TestStation s;
   s.engine.devices.clear();
   s.Open();
   EXPECT_TRUE(s.dialogs.Texts().contains(
@@ -72,7 +72,7 @@ TEST(MainWindowStart, NoAudioDeviceIsReported) {
 }
 
 TEST(MainWindowExit, NoKeepsEverythingRunning) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
   s.dialogs.answers.enqueue(Dialogs::Answer::No);
   EXPECT_FALSE(w->RequestExit());
@@ -82,7 +82,7 @@ TEST(MainWindowExit, NoKeepsEverythingRunning) {
 }
 
 TEST(MainWindowExit, YesSavesTheSettingsThenStopsAndLogs) {
-  Station s;
+  TestStation s;
   s.settings.WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
   s.settings.WriteSettingValue(QStringLiteral("Def Audio Folder"), QStringLiteral("/music/"));
   auto w = s.Open();

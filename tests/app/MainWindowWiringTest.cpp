@@ -3,9 +3,11 @@
 // mode and the tool buttons.
 #include "StationFixture.h"
 
-#include "app/AutoMix.h"
-#include "app/PlayListCommands.h"
-#include "deck/CentrePanel.h"
+#include "station/AutoMix.h"
+#include "station/SongsCommands.h"
+#include "deck/ui/CentrePanel.h"
+#include "deck/ui/CheckOnLoadButton.h"
+#include "deck/ui/DeckPanels.h"
 #include "deck/Decks.h"
 #include "formats/PrlWriter.h"
 #include "platform/TimerIds.h"
@@ -30,7 +32,7 @@ QString Tone() { return qEnvironmentVariable("KORVO_FIXTURES") + QStringLiteral(
 
 // A station whose start-up play list holds the given clip names; names starting with
 // '!' are listed but not on disk.
-QStringList WriteStartUpList(Station& s, const QStringList& names) {
+QStringList WriteStartUpList(TestStation& s, const QStringList& names) {
   QDir(s.startFolder).mkpath(QStringLiteral("Music"));
   QList<PrlClip> clips;
   QStringList paths;
@@ -57,21 +59,21 @@ QStringList ListPaths(MainWindow& w) {
   return paths;
 }
 
-QStringList OpenedPaths(Station& s, int playerIndex) {
+QStringList OpenedPaths(TestStation& s, int playerIndex) {
   QStringList paths;
   for (const XA_Message& m : s.engine.Commands(s.engine.PlayerAt(playerIndex), XA_MSG_COMMAND_INPUT_OPEN))
     paths << m.text;
   return paths;
 }
 
-void RefuseOpen(Station& s, int playerIndex) {
+void RefuseOpen(TestStation& s, int playerIndex) {
   s.engine.Notify(s.engine.PlayerAt(playerIndex), XA_MSG_NOTIFY_NACK, XA_MSG_COMMAND_INPUT_OPEN,
                   XA_ERROR_OPEN_FAILED);
   QCoreApplication::processEvents();
 }
 
 TEST(MainWindowStartUpList, LoadsShufflesArmsTheMixAndLoadsTheFirstClip) {
-  Station s;
+  TestStation s;
   const QStringList written = WriteStartUpList(s, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
                                                    QStringLiteral("d")});
   auto w = s.Open();
@@ -81,8 +83,8 @@ TEST(MainWindowStartUpList, LoadsShufflesArmsTheMixAndLoadsTheFirstClip) {
   for (int from : ShuffleOrder(int(written.size()), rand)) shuffled << written[from];
   EXPECT_EQ(ListPaths(*w), shuffled);
   EXPECT_TRUE(w->DeckSet().CheckOnLoad());
-  EXPECT_TRUE(w->Mix().LoadNextButton()->isChecked());
-  EXPECT_TRUE(w->Mix().MixNextButton()->isChecked());
+  EXPECT_TRUE(w->LoadNextButton()->isChecked());
+  EXPECT_TRUE(w->MixNextButton()->isChecked());
   EXPECT_TRUE(w->Timers().IsRunning(timerid::kWatch));
   EXPECT_TRUE(w->Timers().IsRunning(timerid::kStartUpMix));
   EXPECT_EQ(w->Timers().Period(timerid::kStartUpMix), 5000);
@@ -91,7 +93,7 @@ TEST(MainWindowStartUpList, LoadsShufflesArmsTheMixAndLoadsTheFirstClip) {
 }
 
 TEST(MainWindowStartUpList, ClipsFailingTheCheckAreDroppedUntilOneLoads) {
-  Station s;
+  TestStation s;
   // The shuffle of four puts row 3 first; make that clip and the one after it missing.
   CrtRand rand;
   const std::vector<int> order = ShuffleOrder(4, rand);
@@ -112,7 +114,7 @@ TEST(MainWindowStartUpList, AListThatDoesNotLoadLeavesTheListEmptyAndNoStartUpMi
   };
   for (const Case& c : {Case{"missing", QByteArray()}, Case{"not a play list", QByteArray("hello\n")},
                         Case{"no clips", QByteArray()}}) {
-    Station s;
+    TestStation s;
     const QString prl = s.startFolder + QStringLiteral("Startup.prl");
     if (QByteArray(c.name) == "no clips") {
       prl::SavePrl(prl, PrlWriterKind::MainSave, {}, PrlSaveValues{QString(), QDate(2001, 3, 7)});
@@ -125,12 +127,12 @@ TEST(MainWindowStartUpList, AListThatDoesNotLoadLeavesTheListEmptyAndNoStartUpMi
     auto w = s.Open();
     EXPECT_EQ(w->SongsPanel().List().Count(), 0) << c.name;
     EXPECT_FALSE(w->Timers().IsRunning(timerid::kStartUpMix)) << c.name;
-    EXPECT_FALSE(w->Mix().LoadNextButton()->isChecked()) << c.name;
+    EXPECT_FALSE(w->LoadNextButton()->isChecked()) << c.name;
   }
 }
 
 TEST(MainWindowAutomation, TheStartUpMixFadesTheFirstClipInAndLoadsTheNext) {
-  Station s;
+  TestStation s;
   s.settings.WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
   WriteStartUpList(s, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
   auto w = s.Open();
@@ -146,7 +148,7 @@ TEST(MainWindowAutomation, TheStartUpMixFadesTheFirstClipInAndLoadsTheNext) {
   ASSERT_EQ(s.engine.Commands(p1, XA_MSG_COMMAND_PLAY).size(), 1u);
   s.engine.Notify(p1, XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PLAYING);
 
-  QProgressBar* bar1 = w->DeckSet().Centre()->Crossfade(1);
+  const CentreModel& centre = w->DeckSet().Centre();
   int ticks = 0;
   int previousFader = w->DeckSet().Fader(1);
   while (w->Timers().IsRunning(timerid::kCrossfade) && ticks < 500) {
@@ -155,12 +157,12 @@ TEST(MainWindowAutomation, TheStartUpMixFadesTheFirstClipInAndLoadsTheNext) {
     EXPECT_LE(w->DeckSet().Fader(1), previousFader);
     previousFader = w->DeckSet().Fader(1);
     if (w->Timers().IsRunning(timerid::kCrossfade)) {
-      EXPECT_EQ(bar1->value(), 100 - previousFader);
+      EXPECT_EQ(centre.Crossfade(1), 100 - previousFader);
     }
   }
   EXPECT_LT(ticks, 500);
   EXPECT_EQ(w->DeckSet().Fader(1), 0);
-  EXPECT_EQ(bar1->value(), 0);
+  EXPECT_EQ(centre.Crossfade(1), 0);
   // Every tick sent Player 1 its level; the last one full level.
   const auto levels = s.engine.Commands(p1, XA_MSG_SET_OUTPUT_VOLUME);
   ASSERT_FALSE(levels.empty());
@@ -171,10 +173,10 @@ TEST(MainWindowAutomation, TheStartUpMixFadesTheFirstClipInAndLoadsTheNext) {
 }
 
 TEST(MainWindowAutomation, MixNextNeedsLoadNext) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
-  QPushButton* loadNext = w->Mix().LoadNextButton();
-  QPushButton* mixNext = w->Mix().MixNextButton();
+  QPushButton* loadNext = w->LoadNextButton();
+  QPushButton* mixNext = w->MixNextButton();
   EXPECT_FALSE(mixNext->isEnabled());
 
   loadNext->click();
@@ -190,16 +192,16 @@ TEST(MainWindowAutomation, MixNextNeedsLoadNext) {
 }
 
 TEST(MainWindowAutomation, MixWithAnEmptyListOnlySaysSo) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
   s.engine.Clear();
-  emit w->DeckSet().Centre()->MixClicked();
+  emit w->DeckViews().Centre()->MixClicked();
   EXPECT_EQ(w->StatusText(), QStringLiteral("Play list is empty!"));
   EXPECT_TRUE(s.engine.Commands().empty());
 }
 
 TEST(MainWindowAutomation, ARefusedClipIsSkippedWhileLoadNextIsOn) {
-  Station s;
+  TestStation s;
   const QStringList written = WriteStartUpList(s, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
   auto w = s.Open();
   const QStringList order = ListPaths(*w);
@@ -213,7 +215,7 @@ TEST(MainWindowAutomation, ARefusedClipIsSkippedWhileLoadNextIsOn) {
 }
 
 TEST(MainWindowAutomation, AListOfRefusedClipsIsTriedOnceRoundThenReported) {
-  Station s;
+  TestStation s;
   WriteStartUpList(s, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
   auto w = s.Open();
   for (int i = 0; i < 10; ++i) RefuseOpen(s, 0);
@@ -223,7 +225,7 @@ TEST(MainWindowAutomation, AListOfRefusedClipsIsTriedOnceRoundThenReported) {
 }
 
 TEST(MainWindowAutomation, RefusedClipsAreLeftAloneWithoutLoadNext) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
   QDir(s.startFolder).mkpath(QStringLiteral("Music"));
   const QString path = s.startFolder + QStringLiteral("Music/a.mp3");
@@ -235,7 +237,7 @@ TEST(MainWindowAutomation, RefusedClipsAreLeftAloneWithoutLoadNext) {
 }
 
 TEST(MainWindowKeyboardMode, TheSearchFieldIsEditableOnlyWhileItHasTheFocus) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
   QLineEdit* search = w->SongsPanel().SearchField();
   EXPECT_TRUE(search->isReadOnly());
@@ -250,7 +252,7 @@ TEST(MainWindowKeyboardMode, TheSearchFieldIsEditableOnlyWhileItHasTheFocus) {
 }
 
 TEST(MainWindowKeyboardMode, EnterInTheSearchFieldOnlySearches) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
   QDir(s.startFolder).mkpath(QStringLiteral("Music"));
   for (const char* name : {"alpha", "beta"})
@@ -272,20 +274,20 @@ TEST(MainWindowKeyboardMode, EnterInTheSearchFieldOnlySearches) {
 }
 
 TEST(MainWindowToolButtons, ClearEmptiesTheListAndReleasesTheAutomation) {
-  Station s;
+  TestStation s;
   WriteStartUpList(s, {QStringLiteral("a"), QStringLiteral("b")});
   auto w = s.Open();
   ASSERT_EQ(w->SongsPanel().List().Count(), 2);
   s.dialogs.answers.enqueue(Dialogs::Answer::Yes);
   w->ToolButton(QStringLiteral("C"))->click();
   EXPECT_EQ(w->SongsPanel().List().Count(), 0);
-  EXPECT_FALSE(w->Mix().LoadNextButton()->isChecked());
-  EXPECT_FALSE(w->Mix().MixNextButton()->isChecked());
+  EXPECT_FALSE(w->LoadNextButton()->isChecked());
+  EXPECT_FALSE(w->MixNextButton()->isChecked());
   EXPECT_FALSE(w->Timers().IsRunning(timerid::kWatch));
 }
 
 TEST(MainWindowDrop, FilesDroppedOnTheWindowGoIntoTheSongsList) {
-  Station s;
+  TestStation s;
   auto w = s.Open();
   QDir(s.startFolder).mkpath(QStringLiteral("Music"));
   const QString path = s.startFolder + QStringLiteral("Music/Dropped Song.mp3");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "support/NoRenamePrompt.h"
 #include "support/FakeEngine.h"
 #include "support/ScriptedDialogs.h"
 
@@ -17,9 +18,9 @@
 
 #include <memory>
 
-class Station {
+class TestStation {
  public:
-  Station() : settings(dir.filePath(QStringLiteral("KORVO XA.ini"))) {
+  TestStation() : settings(dir.filePath(QStringLiteral("KORVO XA.ini"))) {
     QDir(dir.path()).mkpath(QStringLiteral("station"));
     startFolder = dir.filePath(QStringLiteral("station")) + QLatin1Char('/');
     driveC = dir.filePath(QStringLiteral("drive_c"));
@@ -32,7 +33,7 @@ class Station {
   }
   std::unique_ptr<MainWindow> Open() {
     log = std::make_unique<PlayLog>(clock, startFolder);
-    ctx = std::make_unique<AppContext>(AppContext{settings, clock, dialogs, system, engine, *log, startFolder, driveC});
+    ctx = std::make_unique<AppContext>(AppContext{settings, clock, dialogs, system, engine, *log, startFolder, driveC, renamePrompt});
     auto w = std::make_unique<MainWindow>(*ctx);
     w->Start();
     return w;
@@ -51,5 +52,6 @@ class Station {
   QString startFolder;
   QString driveC;
   std::unique_ptr<PlayLog> log;
+  NoRenamePrompt renamePrompt;
   std::unique_ptr<AppContext> ctx;
 };

@@ -4,6 +4,7 @@
 // list's order, the bad ones must leave the list, and the output must not fall silent
 // between the first clip's start and the last clip's end.
 #include "app/MainWindow.h"
+#include "support/NoRenamePrompt.h"
 #include "audio/devices.h"
 #include "deck/Decks.h"
 #include "audio/DecoderEngine.h"
@@ -126,7 +127,8 @@ class UnattendedStation {
   void Open() {
     log = std::make_unique<PlayLog>(clock, startFolder);
     ctx = std::make_unique<AppContext>(
-        AppContext{settings, clock, dialogs, system, engine, *log, startFolder, dir.filePath(QStringLiteral("drive_c"))});
+        AppContext{settings, clock, dialogs, system, engine, *log, startFolder, dir.filePath(QStringLiteral("drive_c")),
+                   renamePrompt});
     window = std::make_unique<MainWindow>(*ctx);
     window->Start();
   }
@@ -149,6 +151,7 @@ class UnattendedStation {
   QStringList good;
   QStringList bad;
   std::unique_ptr<PlayLog> log;
+  NoRenamePrompt renamePrompt;
   std::unique_ptr<AppContext> ctx;
   std::unique_ptr<MainWindow> window;
 };

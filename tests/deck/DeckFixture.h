@@ -3,16 +3,13 @@
 #pragma once
 
 #include <QFile>
-#include <QSlider>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "support/FakeEngine.h"
 #include "support/ScriptedDialogs.h"
-#include "deck/DeckPanel.h"
 #include "deck/Decks.h"
-#include "deck/DigitDisplay.h"
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
 #include "platform/TimerTable.h"
@@ -34,7 +31,8 @@ class DeckFixture : public ::testing::Test {
     return *decks;
   }
   XA_Player* P(int deck) { return engine.PlayerAt(deck - 1); }
-  DeckPanel& Panel(int deck) { return *D().Panel(deck); }
+  // What the deck shows.
+  const DeckModel& M(int deck) { return *D().Model(deck); }
   // The deck as the engine leaves it after a load: a clip of `seconds`, in `state`.
   void Loaded(int deck, int seconds, int state) {
     D();

@@ -1,21 +1,6 @@
 // Faders, pitch, monitor routing, equaliser and master volume, and the keys that drive them.
-#include <QCheckBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QSlider>
-#include <QToolButton>
-
 #include "DeckFixture.h"
-#include "deck/CentrePanel.h"
-
-namespace {
-
-QKeyEvent Key(QEvent::Type type, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, quint32 native = 0) {
-  return QKeyEvent(type, key, mods, 0, native, 0);
-}
-
-}  // namespace
+#include "deck/MasterFader.h"
 
 using LevelsTest = DeckFixture;
 
@@ -27,11 +12,10 @@ TEST_F(LevelsTest, FaderSendsTheLevelAndLabelsIt) {
   } cases[] = {{0, 100, "-0 db"}, {30, 70, "-30 db"}, {95, 5, "-95 db"}, {96, 4, "oo"}, {100, 0, "oo"}};
   Loaded(1, 100, XA_STATE_PLAYING);
   for (const Case& c : cases) {
-    Panel(1).Fader()->setValue(c.position == 100 ? 99 : 100);  // make each case a change
     engine.Clear();
-    Panel(1).Fader()->setValue(c.position);
+    D().MoveFader(1, c.position);
     EXPECT_EQ(engine.Trace(P(1)), QStringList(QStringLiteral("48:255,%1,255").arg(c.level))) << c.position;
-    EXPECT_EQ(Panel(1).FaderLabel()->text(), QLatin1String(c.label));
+    EXPECT_EQ(M(1).FaderLabel(), QLatin1String(c.label));
   }
 }
 
@@ -56,50 +40,46 @@ TEST_F(LevelsTest, PitchSliderSendsAndShowsLabelAndIndicator) {
   D();
   for (const Case& c : cases) {
     engine.Clear();
-    Panel(2).Pitch()->setValue(c.pitch);
+    D().SetPitch(2, c.pitch, false);
     EXPECT_EQ(engine.Trace(P(2)), QStringList(QStringLiteral("31:%1,0,0:OUTPUT.DIRECTSOUND.PITCH").arg(c.pitch)));
-    EXPECT_EQ(Panel(2).PitchLabel()->text(), QLatin1String(c.label));
-    EXPECT_EQ(DeckPanel::IconOf(Panel(2).PitchIndicator()), c.icon) << c.pitch;
+    EXPECT_EQ(M(2).PitchLabel(), QLatin1String(c.label));
+    EXPECT_EQ(M(2).PitchIcon(), c.icon) << c.pitch;
   }
 }
 
-TEST_F(LevelsTest, PitchKeysStepAndStopAtTheEndsOfTheScale) {
-  KeyboardMap keys;
-  D();
-  const auto rightCtrl = Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, KeyboardMap::kNativeControlRight);
-  keys.Handle(rightCtrl, false);
-  const auto pageDown = Key(QEvent::KeyPress, Qt::Key_PageDown, Qt::ControlModifier);
-  Panel(2).Pitch()->setValue(1098);
+TEST_F(LevelsTest, PitchStepsStopAtTheEndsOfTheScale) {
+  D().SetPitch(2, 1098, false);
   engine.Clear();
-  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(pageDown, false)));
+  D().SetPitch(2, 2, true);
   EXPECT_EQ(D().Pitch(2), 1100);
   EXPECT_EQ(engine.Trace(P(2)), QStringList{"31:1100,0,0:OUTPUT.DIRECTSOUND.PITCH"});
   engine.Clear();
-  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(pageDown, false)));  // 1102: past the scale
+  D().SetPitch(2, 2, true);  // 1102: past the scale
   EXPECT_EQ(D().Pitch(2), 1100);
   EXPECT_TRUE(engine.sent.empty());
   EXPECT_EQ(D().Pitch(1), 1000);
+  D().SetPitch(1, -2, true);
+  EXPECT_EQ(D().Pitch(1), 998);
 }
 
 TEST_F(LevelsTest, PitchResetOnlyWhenAudiblyOff) {
-  D();
-  Panel(1).Pitch()->setValue(1005);
+  D().SetPitch(1, 1005, false);
   engine.Clear();
-  Panel(1).PitchIndicator()->click();
+  D().ResetPitch(1);
   EXPECT_TRUE(engine.sent.empty());
   EXPECT_EQ(D().Pitch(1), 1005);
-  Panel(1).Pitch()->setValue(940);
+  D().SetPitch(1, 940, false);
   engine.Clear();
-  Panel(1).PitchIndicator()->click();
+  D().ResetPitch(1);
   EXPECT_EQ(engine.Trace(P(1)), QStringList{"31:1000,0,0:OUTPUT.DIRECTSOUND.PITCH"});
   EXPECT_EQ(D().Pitch(1), 1000);
-  EXPECT_EQ(Panel(1).PitchLabel()->text(), QStringLiteral("0"));
-  EXPECT_EQ(DeckPanel::IconOf(Panel(1).PitchIndicator()), DeckIcon::PitchNormal);
+  EXPECT_EQ(M(1).PitchLabel(), QStringLiteral("0"));
+  EXPECT_EQ(M(1).PitchIcon(), DeckIcon::PitchNormal);
 }
 
 TEST_F(LevelsTest, MonitorNeedsTwoDevices) {
   Loaded(1, 100, XA_STATE_PLAYING);
-  Panel(1).Monitor()->click();
+  D().ToggleMonitor(1);
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("KORVO needs two audio devices to work with cue options"));
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
@@ -113,11 +93,11 @@ TEST_F(LevelsTest, MonitorSwitchesOutputAndBack) {
   D().SetFader(2, 10, false);
   D().ToggleMonitor(2);
   EXPECT_EQ(engine.Trace(P(2)), QStringList({"44:0,0,0:/dev/dsound/2", "48:255,90,255"}));
-  EXPECT_EQ(DeckPanel::IconOf(Panel(2).Monitor()), DeckIcon::MonitorCue);
+  EXPECT_EQ(M(2).MonitorIcon(), DeckIcon::MonitorCue);
   engine.Clear();
   D().ToggleMonitor(2);
   EXPECT_EQ(engine.Trace(P(2)), QStringList{"44:0,0,0:/dev/dsound/1"});
-  EXPECT_EQ(DeckPanel::IconOf(Panel(2).Monitor()), DeckIcon::MonitorMain);
+  EXPECT_EQ(M(2).MonitorIcon(), DeckIcon::MonitorMain);
   engine.Clear();
   engine.Notify(P(2), XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_STOPPED);
   D().ToggleMonitor(2);  // a stopped deck is not switched
@@ -131,9 +111,9 @@ TEST_F(LevelsTest, EqualiserGoesOnlyToDecksThatHaveItOn) {
   auto eq1 = engine.Commands(P(1), XA_MSG_SET_CODEC_EQUALIZER);
   ASSERT_EQ(eq1.size(), 1u);
   EXPECT_EQ(eq1[0].eq, (std::array<int8_t, 64>{}));
-  EXPECT_EQ(DeckPanel::IconOf(Panel(1).Equalizer()), DeckIcon::EqOff);
+  EXPECT_EQ(M(1).EqualizerIcon(), DeckIcon::EqOff);
   engine.Clear();
-  D().Centre()->EqualizerSlider(3)->setValue(-10);
+  D().MoveEqualizerSlider(3, -10);
   EXPECT_TRUE(engine.Commands(P(1)).empty());
   auto eq2 = engine.Commands(P(2), XA_MSG_SET_CODEC_EQUALIZER);
   ASSERT_EQ(eq2.size(), 1u);
@@ -144,28 +124,28 @@ TEST_F(LevelsTest, EqualiserGoesOnlyToDecksThatHaveItOn) {
   D().ToggleEqualizer(2);  // back on: applies to Player 2 only
   EXPECT_TRUE(engine.Commands(P(1)).empty());
   EXPECT_EQ(engine.Commands(P(2), XA_MSG_SET_CODEC_EQUALIZER).size(), 2u);
-  EXPECT_EQ(DeckPanel::IconOf(Panel(2).Equalizer()), DeckIcon::EqOn);
+  EXPECT_EQ(M(2).EqualizerIcon(), DeckIcon::EqOn);
 }
 
 TEST_F(LevelsTest, EqualiserResetFlattensBothDecks) {
   D();
   D().ToggleEqualizer(1);
-  D().Centre()->EqualizerSlider(0)->setValue(20);
-  D().Centre()->EqualizerSlider(5)->setValue(-70);
+  D().MoveEqualizerSlider(0, 20);
+  D().MoveEqualizerSlider(5, -70);
   engine.Clear();
-  D().Centre()->EqualizerReset()->click();
+  D().ResetEqualizer();
   for (int deck : {1, 2}) {
     const auto eq = engine.Commands(P(deck), XA_MSG_SET_CODEC_EQUALIZER);
     ASSERT_EQ(eq.size(), 1u) << deck;
     EXPECT_EQ(eq[0].eq, (std::array<int8_t, 64>{}));
   }
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(D().Centre()->EqualizerSlider(i)->value(), 0);
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(D().Centre().EqualizerSlider(i), 0);
 }
 
 TEST_F(LevelsTest, MasterVolumeLabelsAndSetsTheEngine) {
   D();
   D().SetMasterVolume(32760, true);
-  EXPECT_EQ(D().Centre()->MasterLabel()->text(), QStringLiteral("-45 db"));
+  EXPECT_EQ(D().Centre().MasterLabel(), QStringLiteral("-45 db"));
   EXPECT_EQ(engine.masterVolume, 32776);
   EXPECT_EQ(D().MasterPosition(), 32760);
   for (int outside : {0, 65536, -728}) {
@@ -176,36 +156,31 @@ TEST_F(LevelsTest, MasterVolumeLabelsAndSetsTheEngine) {
   D().SetMainOutputIndex(2);  // a device the master fader does not act on
   D().SetMasterVolume(728, true);
   EXPECT_EQ(engine.masterVolume, 32776);
-  EXPECT_EQ(D().Centre()->MasterLabel()->text(), QStringLiteral("-1 db"));
+  EXPECT_EQ(D().Centre().MasterLabel(), QStringLiteral("-1 db"));
 }
 
-TEST_F(LevelsTest, KeypadKeysMoveTheMasterFaderByOneStep) {
-  KeyboardMap keys;
+TEST_F(LevelsTest, MasterStepsMoveTheMasterFaderAndItsLabel) {
   D().SetMasterVolume(32760, true);
-  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(Key(QEvent::KeyPress, Qt::Key_Plus, Qt::KeypadModifier), false)));
+  D().SetMasterVolume(D().MasterPosition() - MasterFader::kStep, true);
   EXPECT_EQ(D().MasterPosition(), 32760 - 728);
-  EXPECT_EQ(D().Centre()->MasterLabel()->text(), QStringLiteral("-44 db"));
-  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(Key(QEvent::KeyPress, Qt::Key_Minus, Qt::KeypadModifier), false)));
-  EXPECT_TRUE(D().HandleKeyCommand(keys.Handle(Key(QEvent::KeyPress, Qt::Key_Minus, Qt::KeypadModifier), false)));
+  EXPECT_EQ(D().Centre().MasterLabel(), QStringLiteral("-44 db"));
+  D().SetMasterVolume(D().MasterPosition() + MasterFader::kStep, true);
+  D().SetMasterVolume(D().MasterPosition() + MasterFader::kStep, true);
   EXPECT_EQ(D().MasterPosition(), 32760 + 728);
 }
 
-TEST_F(LevelsTest, CtrlKeysRunTheDeckCommandsOfTheirSide) {
-  KeyboardMap keys;
+TEST_F(LevelsTest, DeckCommandsActOnTheirSideOnly) {
   Loaded(2, 100, XA_STATE_PLAYING);
-  keys.Handle(Key(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, KeyboardMap::kNativeControlRight), false);
-  const auto ctrl = [&](int key) { return keys.Handle(Key(QEvent::KeyPress, key, Qt::ControlModifier), false); };
-  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_C)));
+  D().ToggleAutoCue(2);
   EXPECT_TRUE(D().AutoCue(2));
   EXPECT_FALSE(D().AutoCue(1));
-  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_Q)));
+  D().ToggleEqualizer(2);
   EXPECT_FALSE(D().EqOn(2));
   EXPECT_TRUE(D().EqOn(1));
   engine.Notify(P(2), XA_MSG_NOTIFY_INPUT_POSITION, 50, 2500);
-  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_T)));
+  D().SetCueMark(2);
   EXPECT_EQ(D().CueMarkText(2), QStringLiteral("00:00:02:00"));
   engine.Clear();
-  EXPECT_TRUE(D().HandleKeyCommand(ctrl(Qt::Key_G)));
+  D().CueToMark(2, false);
   EXPECT_EQ(engine.Trace(P(2)), QStringList({"6:25,2500,0", "4:0,0,0"}));  // AUTO CUE is on
-  EXPECT_FALSE(D().HandleKeyCommand(ctrl(Qt::Key_S)));  // the main window's
 }

@@ -1,8 +1,4 @@
-// A deck's answers to the engine's notifications, as the operator sees them.
-#include <QSlider>
-
-#include "deck/CentrePanel.h"
-
+// A deck's answers to the engine's notifications, as its model shows them.
 #include "DeckFixture.h"
 #include "deck/Player.h"
 #include "platform/Paths.h"
@@ -33,9 +29,9 @@ TEST_F(PlayerTest, PositionShowsElapsedRemainingAndMovesTheSlider) {
   Loaded(1, 200, XA_STATE_PLAYING);
   engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_POSITION, 250, 5000);
   EXPECT_EQ(D().ElapsedText(1), QStringLiteral("00:00:10:00"));
-  EXPECT_EQ(Panel(1).Counter()->Text(), QStringLiteral("00:00:10:00"));
+  EXPECT_EQ(M(1).CounterText(), QStringLiteral("00:00:10:00"));
   EXPECT_EQ(D().RemainingText(1), QStringLiteral("00:03:10:00"));
-  EXPECT_EQ(Panel(1).Position()->value(), 250);
+  EXPECT_EQ(M(1).Position(), 250);
   EXPECT_EQ(D().PositionFrames(1), 250u);
   EXPECT_EQ(D().LengthFrames(1), 5000u);
   // A position past the reported length shows no time left rather than a wrapped one.
@@ -46,17 +42,15 @@ TEST_F(PlayerTest, PositionShowsElapsedRemainingAndMovesTheSlider) {
 TEST_F(PlayerTest, DurationSetsRangeSliderAndClearsTheCounters) {
   D().SetFps(30);
   Loaded(2, 10, XA_STATE_PLAYING);
-  engine.Notify(P(2), XA_MSG_NOTIFY_INPUT_POSITION, 100, 300);
-  Panel(2).SetCueMark(QStringLiteral("00:00:05:00"));
+  engine.Notify(P(2), XA_MSG_NOTIFY_INPUT_POSITION, 150, 300);
+  D().SetCueMark(2);
+  ASSERT_EQ(D().CueMarkText(2), QStringLiteral("00:00:05:00"));
   engine.Clear();
   engine.Notify(P(2), XA_MSG_NOTIFY_INPUT_DURATION, 184);
   EXPECT_EQ(engine.Trace(P(2)), QStringList({"40:5520,0,0", "29:1,0,0"}));
-  QSlider* slider = Panel(2).Position();
-  EXPECT_EQ(slider->minimum(), 1);
-  EXPECT_EQ(slider->maximum(), 5520);
-  EXPECT_EQ(slider->value(), 1);
-  EXPECT_EQ(slider->tickInterval(), 30);
-  EXPECT_EQ(slider->singleStep(), 1);
+  EXPECT_EQ(M(2).PositionMax(), 5520);
+  EXPECT_EQ(M(2).Position(), 1);
+  EXPECT_EQ(M(2).PositionTick(), 30);
   EXPECT_EQ(D().DurationText(2), QStringLiteral("00:03:04:00"));
   EXPECT_EQ(D().CueMarkText(2), QStringLiteral("00:00:00:00"));
   EXPECT_EQ(D().ElapsedText(2), QStringLiteral("00:00:00:00"));
@@ -64,8 +58,10 @@ TEST_F(PlayerTest, DurationSetsRangeSliderAndClearsTheCounters) {
 }
 
 TEST_F(PlayerTest, DurationLeavesTheCheckedTimeWhileCheckOnLoadIsDown) {
+  engine.durationsMs.insert(QStringLiteral("/m/a.mp3"), 180400);
   D().SetCheckOnLoad(true);
-  Panel(1).SetDuration(QStringLiteral("00:03:00:10"));
+  ASSERT_EQ(D().LoadClip(1, QStringLiteral("a"), QStringLiteral("/m/a.mp3")), 1);
+  ASSERT_EQ(D().DurationText(1), QStringLiteral("00:03:00:10"));
   engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_DURATION, 184);
   EXPECT_EQ(D().DurationText(1), QStringLiteral("00:03:00:10"));
 }
@@ -98,8 +94,7 @@ TEST_F(PlayerTest, EndOfClipRewindsToTheStart) {
 }
 
 TEST_F(PlayerTest, InputNamesUpdateTitleExceptForAdverts) {
-  D();
-  Panel(1).SetTitle(QStringLiteral("Before"));
+  D().LoadClip(1, QStringLiteral("Before"), QStringLiteral("/m/b.mp3"));
   const QString native = paths::DriveCFolder() + QStringLiteral("/adverts/spot_0001.mp3");
   struct Case {
     QString name;
@@ -131,7 +126,7 @@ TEST_F(PlayerTest, FailedCommandsAreLoggedPerPlayer) {
 
 TEST_F(PlayerTest, OutputOpenedResendsLevelAndPitch) {
   D().SetFader(1, 30, false);
-  Panel(1).Pitch()->setValue(1040);
+  D().SetPitch(1, 1040, false);
   engine.Clear();
   engine.Notify(P(1), XA_MSG_NOTIFY_OUTPUT_STATE, 1);
   EXPECT_TRUE(engine.Trace(P(1)).isEmpty());
@@ -147,8 +142,8 @@ TEST_F(PlayerTest, ReportedEqualizerMovesTheSlidersWithoutSending) {
   m.eq[4] = 10;   // slider 4's group
   m.eq[14] = -40; // slider 6's group
   engine.Notify(P(2), m);
-  EXPECT_EQ(D().Centre()->EqualizerSlider(3)->value(), -10);
-  EXPECT_EQ(D().Centre()->EqualizerSlider(5)->value(), 40);
+  EXPECT_EQ(D().Centre().EqualizerSlider(3), -10);
+  EXPECT_EQ(D().Centre().EqualizerSlider(5), 40);
   EXPECT_TRUE(engine.sent.empty());
 }
 
@@ -162,15 +157,6 @@ TEST_F(PlayerTest, VersionMismatchWarnsOncePerPlayerAndLeavesTheDecksSilent) {
   EXPECT_EQ(engine.PlayerAt(0), nullptr);
   D().PlayPause(1);
   EXPECT_EQ(D().LoadClip(2, QStringLiteral("x"), QStringLiteral("/m/x.mp3")), 2);
-  D().ResetPlayer(1);
+  D().Reset(1);
   EXPECT_TRUE(engine.sent.empty());
-}
-
-TEST_F(PlayerTest, DecksOutlivingTheirWindowDoNotTouchItsWidgets) {
-  auto* window = new QWidget;
-  decks = std::make_unique<Decks>(engine, dialogs, log, timers, window);
-  EXPECT_EQ(D().Panel(1)->parentWidget(), window);
-  delete window;  // the window took the panels with it
-  decks.reset();
-  EXPECT_EQ(engine.deleted, 2);
 }

@@ -28,7 +28,7 @@ TEST(RealEngineDeck, LoadsPlaysPausesAndCloses) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return decks.State(1) == PlayerState::Paused; }, 10000))
       << qPrintable(decks.StateText(1));
   EXPECT_EQ(decks.Title(1), QStringLiteral("tone440_44k_cbr"));
-  const int range = decks.Panel(1)->Position()->maximum();  // a 3-second clip at 25 fps
+  const int range = decks.Model(1)->PositionMax();  // a 3-second clip at 25 fps
   EXPECT_GE(range, 50);
   EXPECT_LE(range, 100);
 
@@ -42,7 +42,7 @@ TEST(RealEngineDeck, LoadsPlaysPausesAndCloses) {
   decks.PlayPause(1);
   ASSERT_TRUE(QTest::qWaitFor([&] { return decks.StateText(1) == QLatin1String("PAUSED"); }, 10000));
 
-  decks.ResetPlayer(1);
+  decks.Reset(1);
   EXPECT_EQ(decks.StateText(1), QStringLiteral("CLOSED"));
   EXPECT_EQ(decks.Title(1), QString());
   // Once the engine has stopped and closed the clip, the deck is still closed.

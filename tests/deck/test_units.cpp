@@ -1,8 +1,6 @@
-// The pure pieces of the decks: the equaliser table and the counter.
+// The pure pieces of the decks: the equaliser table.
 #include <gtest/gtest.h>
 
-#include "deck/DigitDisplay.h"
-#include "deck/DigitStrip.h"
 #include "deck/EqualizerTable.h"
 
 TEST(EqualizerTable, SlidersFillTheirBandGroupsNegatedInBothChannels) {
@@ -25,20 +23,4 @@ TEST(EqualizerTable, ReportedBandsGiveBackTheSlidersWithinRange) {
   EXPECT_EQ(SlidersFromBands(left), sliders);
   left.fill(-127);  // louder than any slider reaches
   EXPECT_EQ(SlidersFromBands(left), (EqualizerSliders{30, 35, 40, 50, 60, 70}));
-}
-
-TEST(DigitDisplay, MapsCharactersToStripCellsAndSizesItself) {
-  EXPECT_EQ(DigitDisplay::CellFor(u'0'), 0);
-  EXPECT_EQ(DigitDisplay::CellFor(u'9'), 9);
-  EXPECT_EQ(DigitDisplay::CellFor(u':'), 11);
-  EXPECT_EQ(DigitDisplay::CellFor(u' '), 10);
-  EXPECT_EQ(DigitDisplay::CellFor(u'-'), 10);
-  const QPixmap strip = MakeDigitStrip(18, 26);
-  DigitDisplay display(strip, 11);
-  EXPECT_EQ(display.size(), QSize(11 * 18 + 4, 26 + 4));
-  display.SetNumber(42);
-  EXPECT_EQ(display.Text(), QStringLiteral("         42"));
-  DigitDisplay small(strip, 3);
-  small.SetNumber(12345);  // only the cells it has
-  EXPECT_EQ(small.Text(), QStringLiteral("345"));
 }

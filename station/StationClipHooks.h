@@ -1,4 +1,4 @@
-// What loading a clip into a deck asks of the rest of the window: the clip check with the
+// What loading a clip into a deck asks of the rest of the station: the clip check with the
 // information box, removal from the songs list and the mix style for the clip.
 #pragma once
 
@@ -25,6 +25,7 @@ class StationClipHooks final : public ClipLoadHooks {
   int MeasureClip(const QString& path) override;
   void RemoveCurrentClip() override;
   int ApplyStyleForClip(const QString& title) override;
+  int StartVolume() override;
   void SetClipInfoText(const QString& text) override;
 
  private:

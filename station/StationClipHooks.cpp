@@ -1,4 +1,4 @@
-#include "app/StationClipHooks.h"
+#include "station/StationClipHooks.h"
 
 #include "mix/MixStyleModel.h"
 #include "songs/ClipInformation.h"
@@ -23,5 +23,7 @@ int StationClipHooks::ApplyStyleForClip(const QString& title) {
   styles_.ApplyStyle(styles_.StyleForClip(title, adverts, choice_.defaultStyle ? choice_.defaultStyle() : QString()));
   return settings_.styleStartVolume;
 }
+
+int StationClipHooks::StartVolume() { return settings_.styleStartVolume; }
 
 void StationClipHooks::SetClipInfoText(const QString& text) { list_.SetClipInfoText(text); }

@@ -1,5 +1,6 @@
-// The songs list's commands as the window offers them (tool buttons, context menu, keys):
-// owns the play-list operations and wires the songs-list panel's own buttons to them.
+// The songs list's operations as the console offers them (tool buttons, context menu,
+// keys, the remote): owns the play-list tools over the station's songs list. GUI-free; the
+// window wires the songs-list panel's buttons and entries to them.
 #pragma once
 
 #include "songs/ClipInformation.h"
@@ -12,20 +13,19 @@
 #include "songs/PlayListTools.h"
 #include "songs/PlayTimeCounter.h"
 #include "songs/PlayerFeed.h"
-#include "songs/ui/RenameMp3Dialog.h"
 
 #include <QObject>
 
 #include <functional>
 
-class DeckControl;
 class ClipAnalyzer;
+class DeckControl;
 class Dialogs;
 class PlayLog;
-class SongsListPanel;
+class SongsList;
 struct RememberedFolders;
 
-class PlayListCommands : public QObject {
+class SongsCommands : public QObject {
   Q_OBJECT
  public:
   struct Hooks {
@@ -37,8 +37,8 @@ class PlayListCommands : public QObject {
     std::function<int()> fps;
   };
 
-  PlayListCommands(SongsListPanel& panel, DeckControl& decks, Dialogs& dialogs, PlayLog& log,
-                   const ClipAnalyzer& analyzer, RememberedFolders& folders, const QString& startFolder, QWidget* dialogParent, Hooks hooks);
+  SongsCommands(SongsList& list, DeckControl& decks, Dialogs& dialogs, PlayLog& log, const ClipAnalyzer& analyzer,
+                RenamePrompt& renamePrompt, RememberedFolders& folders, const QString& startFolder, Hooks hooks);
 
   PlayerFeed& Feed() { return feed_; }
   ClipInformation& Information() { return information_; }
@@ -57,20 +57,17 @@ class PlayListCommands : public QObject {
   int AddToFavourites() { return favourites_.AddToFavourites(); }
   int Rename() { return renamer_.RenameClipFile(); }
   // "Find 1" (titles) / "Find 2" (paths) with the search field's text.
-  void Search(int column);
+  void Search(int column, const QString& text);
   // A deck's "Open" button.
   void OpenIntoDeck(int deck);
 
  private:
-  void ConnectPanel();
-
-  SongsListPanel& panel_;
+  SongsList& list_;
   DeckControl& decks_;
   Dialogs& dialogs_;
   RememberedFolders& folders_;
   Hooks hooks_;
   CrtRand rand_;
-  QtRenamePrompt renamePrompt_;
   ClipInformation information_;
   PlayerFeed feed_;
   ClipLoader loader_;

@@ -1,4 +1,4 @@
-#include "deck/DigitDisplay.h"
+#include "deck/ui/DigitDisplay.h"
 
 #include <QPainter>
 

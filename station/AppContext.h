@@ -1,4 +1,4 @@
-// What the main window is given from outside: the services it talks to. main() passes the
+// What the station is given from outside: the services it talks to. main() passes the
 // real ones; tests pass fakes (scripted dialogs, fixed clock, fake engine and system).
 #pragma once
 
@@ -8,6 +8,7 @@ class Clock;
 class DecoderEngine;
 class Dialogs;
 class PlayLog;
+class RenamePrompt;
 class SettingsStore;
 class SystemServices;
 
@@ -20,4 +21,5 @@ struct AppContext {
   PlayLog& playLog;
   QString startFolder;  // the station folder, ending with '/'
   QString driveC;       // the drive C folder, no trailing '/'
+  RenamePrompt& renamePrompt;  // the "Rename MP3" dialog
 };

@@ -1,52 +1,42 @@
-// One deck's controls and displays, laid out for the 800 x 600 console (212 x 330: beside the 230-pixel songs list
-// there are 570 pixels for two decks and the centre).
-// Holds no logic: the deck classes read and drive these widgets.
+// One deck's controls and displays, laid out for the 800 x 600 console (212 x 330: beside the
+// 230-pixel songs list there are 570 pixels for two decks and the centre).
+// A view of the deck's model: it redraws the parts the model says changed, at most once a
+// display frame, and hands every operator action to the decks. It keeps no deck state.
 #pragma once
 
 #include <QGroupBox>
 
-#include "deck/PlayerState.h"
+#include "deck/DeckIcon.h"
 
+class Decks;
+class DeckModel;
 class DigitDisplay;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSlider;
 class QToolButton;
+class ViewRefresh;
 
 class DeckPanel : public QGroupBox {
   Q_OBJECT
  public:
-  DeckPanel(int deck, const QPixmap& digitStrip, QWidget* parent = nullptr);
+  // decks must outlive the panel (or the panel is deleted first).
+  DeckPanel(int deck, Decks& decks, const QPixmap& digitStrip, QWidget* parent = nullptr);
 
   int DeckNumber() const { return deck_; }
 
-  void SetStateText(const QString& text);
-  QString StateText() const;
-  // Elapsed time: the large counter and its hidden copy that other parts read.
-  void SetElapsed(const QString& text);
-  QString ElapsedText() const;
-  void SetRemaining(const QString& text);
-  void SetDuration(const QString& text);
-  void SetTitle(const QString& text);
-  void SetCueMark(const QString& text);
-  QString CueMarkText() const;
-  void SetFaderLabel(int position);
-  void SetPitchLabel(const QString& text);
-  // The load lamp: picture 0 (dark) or 1 (lit); it blinks when a clip is loaded or cued.
-  void SetLoadPicture(int picture);
-  int LoadPicture() const { return loadPicture_; }
   // Shows a picture on one of the icon buttons and remembers which one it is.
   static void ShowIcon(QToolButton* button, DeckIcon icon);
   static DeckIcon IconOf(const QToolButton* button);
 
   DigitDisplay* Counter() const { return counter_; }
-  QLabel* ElapsedCopy() const { return elapsedCopy_; }
   QLabel* Remaining() const { return remaining_; }
   QLabel* Duration() const { return duration_; }
   QLabel* Title() const { return title_; }
   QLabel* State() const { return state_; }
   QLabel* CueMark() const { return cueMark_; }
+  QLabel* LoadLamp() const { return loadLamp_; }
   QSlider* Position() const { return position_; }
   QPushButton* Play() const { return play_; }
   QPushButton* Cue() const { return cue_; }
@@ -64,14 +54,23 @@ class DeckPanel : public QGroupBox {
   QToolButton* Monitor() const { return monitor_; }
   QToolButton* Equalizer() const { return eq_; }
 
+ signals:
+  // "Open": the main window asks for the file.
+  void OpenClicked(int deck);
+
  private:
   void BuildDisplays(const QPixmap& digitStrip);
   void BuildTransport();
   void BuildLevels();
+  void Connect();
+  // Redraws the parts of the model named (DeckModel::Part bits).
+  void Apply(unsigned parts);
 
   int deck_;
+  Decks& decks_;
+  const DeckModel& model_;
+  ViewRefresh* refresh_ = nullptr;
   DigitDisplay* counter_ = nullptr;
-  QLabel* elapsedCopy_ = nullptr;
   QLabel* remaining_ = nullptr;
   QLabel* duration_ = nullptr;
   QLabel* title_ = nullptr;
@@ -94,8 +93,4 @@ class DeckPanel : public QGroupBox {
   QToolButton* monitor_ = nullptr;
   QToolButton* eq_ = nullptr;
   QLabel* loadLamp_ = nullptr;
-  int loadPicture_ = 0;
 };
-
-// The fader label: "-%d db" above the bottom of the scale, "oo" from 96 on.
-QString FaderLabelText(int position);

@@ -1,4 +1,4 @@
-#include "deck/DigitStrip.h"
+#include "deck/ui/DigitStrip.h"
 
 #include <QPainter>
 #include <QPolygonF>

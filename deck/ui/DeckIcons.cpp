@@ -1,4 +1,4 @@
-#include "deck/DeckIcons.h"
+#include "deck/ui/DeckIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

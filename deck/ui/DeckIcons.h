@@ -3,6 +3,6 @@
 
 #include <QIcon>
 
-#include "deck/PlayerState.h"
+#include "deck/DeckIcon.h"
 
 QIcon DeckIconPicture(DeckIcon icon);

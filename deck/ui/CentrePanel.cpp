@@ -1,4 +1,4 @@
-#include "deck/CentrePanel.h"
+#include "deck/ui/CentrePanel.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "deck/CentreModel.h"
+#include "deck/Decks.h"
 #include "deck/EqualizerTable.h"
+#include "deck/ui/ViewRefresh.h"
 
 namespace {
 
@@ -48,7 +51,7 @@ QProgressBar* CrossfadeBar(QWidget* parent, int y) {
 
 }  // namespace
 
-CentrePanel::CentrePanel(QWidget* parent) : QGroupBox(parent) {
+CentrePanel::CentrePanel(Decks& decks, QWidget* parent) : QGroupBox(parent), decks_(decks) {
   setFixedSize(136, 330);
   mix_ = new QPushButton(QStringLiteral("M I X"), this);
   mix_->setGeometry(6, 20, 124, 34);
@@ -58,6 +61,10 @@ CentrePanel::CentrePanel(QWidget* parent) : QGroupBox(parent) {
   crossfade2_ = CrossfadeBar(this, 76);
   BuildEqualizer();
   BuildMaster();
+  Apply(CentreModel::kAll);
+  refresh_ = new ViewRefresh([this](unsigned parts) { Apply(parts); }, this);
+  connect(&decks_.Centre(), &CentreModel::Changed, refresh_, &ViewRefresh::Mark);
+  Connect();
 }
 
 void CentrePanel::BuildEqualizer() {
@@ -87,7 +94,46 @@ void CentrePanel::BuildMaster() {
   master_->setSingleStep(728);
   master_->setPageStep(728 * 5);
   master_->setToolTip(QStringLiteral("Master Out"));
-  masterLabel_ = new QLabel(QStringLiteral("-90 db"), this);
+  masterLabel_ = new QLabel(this);
   masterLabel_->setGeometry(96, kEqTop + kEqHeight + 2, 40, 12);
   masterLabel_->setAlignment(Qt::AlignCenter);
+}
+
+void CentrePanel::Connect() {
+  Decks& d = decks_;
+  for (int i = 0; i < 6; ++i) {
+    connect(eq_[i], &QSlider::valueChanged, this, [this, &d, i](int v) {
+      d.MoveEqualizerSlider(i, v);
+      refresh_->Mark(CentreModel::kEqualizer);
+    });
+  }
+  connect(eqReset_, &QPushButton::clicked, this, [this, &d] {
+    d.ResetEqualizer();
+    mix_->setFocus();
+  });
+  connect(master_, &QSlider::valueChanged, this, [this, &d](int v) {
+    d.SetMasterVolume(v, false);
+    refresh_->Mark(CentreModel::kMaster);
+  });
+}
+
+void CentrePanel::Apply(unsigned parts) {
+  const CentreModel& m = decks_.Centre();
+  if (parts & CentreModel::kEqualizer) {
+    for (int i = 0; i < 6; ++i) {
+      const QSignalBlocker block(eq_[i]);
+      eq_[i]->setValue(m.EqualizerSlider(i));
+    }
+  }
+  if (parts & CentreModel::kMaster) {
+    {
+      const QSignalBlocker block(master_);
+      master_->setValue(m.MasterPosition());
+    }
+    if (masterLabel_->text() != m.MasterLabel()) masterLabel_->setText(m.MasterLabel());
+  }
+  if (parts & CentreModel::kCrossfade) {
+    crossfade1_->setValue(m.Crossfade(1));
+    crossfade2_->setValue(m.Crossfade(2));
+  }
 }

@@ -1,0 +1,94 @@
+// The station without its window: owns every subsystem of the main program (decks, songs
+// list and its tools, mix styles, the automatic mix), their timers and the console
+// commands, and runs the start-up, timer and exit steps. The window is a view of it; a test
+// or a headless program drives it through the same operations.
+//
+// GUI thread only.
+#pragma once
+
+#include "deck/Decks.h"
+#include "mix/MixSettings.h"
+#include "mix/MixStyleModel.h"
+#include "platform/TimerTable.h"
+#include "songs/RememberedFolders.h"
+#include "songs/SongsList.h"
+#include "station/AppContext.h"
+#include "station/AutoMix.h"
+#include "station/ConsoleCommands.h"
+#include "station/SongsCommands.h"
+#include "station/StationClipHooks.h"
+#include "station/StationSettings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Station : public QObject {
+  Q_OBJECT
+ public:
+  // What the window does between the station's start-up steps.
+  struct StartUpHooks {
+    std::function<void()> afterSettings;    // the settings are read (display mode)
+    std::function<void()> beforeSongsList;  // the master fader is set (window placement)
+  };
+
+  explicit Station(AppContext& ctx, QObject* parent = nullptr);
+  ~Station() override;
+
+  // The start-up sequence; runs once.
+  void Start(const StartUpHooks& hooks = {});
+  // The exit sequence after the operator confirmed: saves the deck and folder values and
+  // logs it, so a crash further down loses nothing.
+  void SaveAtExit();
+  // The last exit step: every timer stops and the exit is logged.
+  void Stop();
+
+  AppContext& Context() { return ctx_; }
+  TimerTable& Timers() { return timers_; }
+  const StationSettings& Settings() const { return settings_; }
+  Decks& DeckSet() { return *decks_; }
+  SongsList& Songs() { return songs_; }
+  SongsCommands& PlayList() { return *commands_; }
+  MixStyleModel& MixStyles() { return *mixStyles_; }
+  MixSettings& MixInForce() { return mixSettings_; }
+  AutoMix& Mix() { return *autoMix_; }
+  ConsoleCommands& Commands() { return console_; }
+  const RememberedFolders& Folders() const { return folders_; }
+
+  QString StatusText() const { return status_; }
+  void SetStatus(const QString& text);
+  QString ClockText() const { return clock_; }
+
+ signals:
+  void statusChanged(const QString& text);
+  void clockChanged(const QString& text);
+  // The keyboard focus goes back to the console (after a search loaded a clip).
+  void focusHiddenRequested();
+
+ private:
+  void DefineCommands();
+  void CreateStationFolders();
+  void ReadSettings();
+  void LoadStartUpPlayList();
+  void OnTimer(int id);
+  void ShowClock();
+
+  AppContext& ctx_;
+  TimerTable timers_;
+  StationSettings settings_;
+  MixSettings mixSettings_;
+  RememberedFolders folders_;
+  SongsList songs_;
+  // The decks' players report to their models until the decks go: after everything that
+  // drives them.
+  std::unique_ptr<Decks> decks_;
+  std::unique_ptr<MixStyleModel> mixStyles_;
+  std::unique_ptr<SongsCommands> commands_;
+  std::unique_ptr<StationClipHooks> clipHooks_;
+  std::unique_ptr<AutoMix> autoMix_;
+  ConsoleCommands console_;
+  QString status_ = QStringLiteral("Ready");
+  QString clock_ = QStringLiteral("00:00:00");
+};
