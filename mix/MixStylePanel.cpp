@@ -7,7 +7,9 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "mix/StyleFile.h"
+#include "formats/StyleTableFile.h"
+#include "platform/Dialogs.h"
+#include "platform/PlayLog.h"
 
 namespace {
 
@@ -167,7 +169,18 @@ int MixStylePanel::LoadStyles() {
 }
 
 bool MixStylePanel::WriteDefaultStyles(const QString& folder) {
-  return stylefile::WriteDefaultStyles(folder, log_, dialogs_);
+  if (!stylefile::WriteDefaultStyles(folder)) {
+    if (log_) {
+      log_->WritePlayLog(QStringLiteral("ERR"), QStringLiteral("Can't create default mix styles"),
+                         stylefile::StyleFilePath(folder));
+    }
+    return false;
+  }
+  if (dialogs_) {
+    dialogs_->Message(QStringLiteral("Default Mix Styles created!"), QStringLiteral("KORVO XA"),
+                      Dialogs::Icon::Information);
+  }
+  return true;
 }
 
 int MixStylePanel::ApplyStyle(const QString& name) {

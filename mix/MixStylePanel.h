@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "mix/MixSettings.h"
-#include "mix/MixStyle.h"
+#include "formats/MixStyle.h"
 
 class Dialogs;
 class PlayLog;
@@ -28,7 +28,9 @@ class MixStylePanel : public QGroupBox {
   // without applying it. Returns the number of styles, or stylefile::kReadFailed with
   // list and table unchanged.
   int LoadStyles();
-  // Writes the built-in styles into folder (see stylefile::WriteDefaultStyles).
+  // Writes the built-in styles into folder (see stylefile::WriteDefaultStyles). On failure
+  // logs "ERR" / "Can't create default mix styles" / path and returns false; on success
+  // shows "Default Mix Styles created!" and returns true.
   bool WriteDefaultStyles(const QString& folder);
   // Puts the named style into force through the controls. Returns its row, or 0 when
   // nothing was applied (empty table; an unknown name, which makes "DEF1" current).

@@ -208,6 +208,22 @@ TEST_F(MixStylePanelTest, StartUpWritesDefaultsWhenNoUsableTable) {
   EXPECT_EQ(panel.currentStyleName(), "DEF1");
 }
 
+TEST_F(MixStylePanelTest, DefaultStylesWrittenAreAnnouncedUnwritableOnesLogged) {
+  ASSERT_TRUE(panel.WriteDefaultStyles(dir.path()));
+  EXPECT_EQ(dialogs.Texts(), QStringList{"Default Mix Styles created!"});
+  EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Information);
+  EXPECT_FALSE(QFile::exists(log.FilePath()));
+
+  dialogs.messages.clear();
+  const QString folder = dir.filePath("missing");
+  EXPECT_FALSE(panel.WriteDefaultStyles(folder));
+  EXPECT_TRUE(dialogs.Texts().isEmpty());
+  QFile f(log.FilePath());
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), "\"06/05/2024\",\"07:08:09\",\"ERR\",\"Can't create default mix styles\",\"" +
+                             (folder + "/MxStyles.txt").toUtf8() + "\"\r\n");
+}
+
 TEST_F(MixStylePanelTest, StartUpWithATableAppliesNothing) {
   WriteTable(kTable);
   panel.StartUp("SLOW");
