@@ -31,8 +31,13 @@ QString PathOfFileUri(const QString& uri) {
     if (!host.isEmpty() && host.compare(u"localhost", Qt::CaseInsensitive) != 0) return {};
     rest = slash < 0 ? QStringView() : rest.sliced(slash);
   }
-  const qsizetype end = rest.indexOf(u'?') >= 0 ? rest.indexOf(u'?') : rest.indexOf(u'#');
-  if (end >= 0) rest = rest.first(end);
+  // A query or fragment is no part of the file's name.
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    if (rest[i] == u'?' || rest[i] == u'#') {
+      rest = rest.first(i);
+      break;
+    }
+  }
   // Escapes stand for UTF-8 bytes; a URI made on an old machine may escape its code page.
   const QByteArray bytes = QByteArray::fromPercentEncoding(rest.toUtf8());
   QString path = stationtext::Decode(bytes, stationtext::EncodingOf(bytes));
@@ -59,8 +64,7 @@ M3uList ParseM3u(QByteArrayView data) {
       list.paths.append(line);
       continue;
     }
-    const QString path =
-        line.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ? PathOfFileUri(line) : QString();
+    const QString path = line.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ? PathOfFileUri(line) : QString();
     if (path.isEmpty())
       ++list.unusedLines;
     else

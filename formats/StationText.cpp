@@ -1,7 +1,6 @@
 #include "formats/StationText.h"
 
 #include <QStringDecoder>
-
 #include <array>
 
 namespace stationtext {

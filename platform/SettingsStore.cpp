@@ -5,7 +5,6 @@
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
-
 #include <limits>
 #include <memory>
 
@@ -142,7 +141,8 @@ bool WritePlainIni(QIODevice& device, const QSettings::SettingsMap& map) {
     if (!out.isEmpty()) out += '\n';
     out += '[' + EscapedName(group) + "]\n" + lines;
   };
-  if (sections.contains(QStringLiteral("General"))) section(QStringLiteral("General"), sections.take(QStringLiteral("General")));
+  if (sections.contains(QStringLiteral("General")))
+    section(QStringLiteral("General"), sections.take(QStringLiteral("General")));
   for (auto it = sections.cbegin(); it != sections.cend(); ++it) section(it.key(), it.value());
   return device.write(out) == out.size();
 }
@@ -175,7 +175,8 @@ int DecimalOf(const QString& text) {
   if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
   constexpr qint64 kLimit = qint64(std::numeric_limits<int>::max()) + 1;
   qint64 value = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) value = qMin(value * 10 + (text[i].unicode() - u'0'), kLimit);
+  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+    value = qMin(value * 10 + (text[i].unicode() - u'0'), kLimit);
   if (negative) return int(-value);
   return int(qMin<qint64>(value, std::numeric_limits<int>::max()));
 }
@@ -211,7 +212,9 @@ QString SettingsStore::Read(const settings::TextSetting& setting) const {
   return v == QLatin1String(settings::kNotOpen) ? QString::fromUtf8(setting.fallback) : v;
 }
 
-int SettingsStore::Read(const settings::NumberSetting& setting) const { return Find(setting).value_or(setting.fallback); }
+int SettingsStore::Read(const settings::NumberSetting& setting) const {
+  return Find(setting).value_or(setting.fallback);
+}
 
 bool SettingsStore::Read(const settings::SwitchSetting& setting) const {
   const QString v = ReadSettingValue(QString::fromLatin1(setting.name));

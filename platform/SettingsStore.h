@@ -9,7 +9,6 @@
 #include <QList>
 #include <QPair>
 #include <QString>
-
 #include <optional>
 
 #include "platform/SettingsTable.h"

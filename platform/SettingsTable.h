@@ -22,7 +22,7 @@ struct Setting {
   constexpr operator QByteArrayView() const { return QByteArrayView(name); }
 };
 using TextSetting = Setting<const char*>;
-using NumberSetting = Setting<int>;  // decimal text
+using NumberSetting = Setting<int>;   // decimal text
 using SwitchSetting = Setting<bool>;  // on only for the text "1"
 
 // Main program: devices, style, remote control (written by Options "APPLY").

@@ -39,7 +39,9 @@ bool IsM3uName(const QString& name) {
          name.endsWith(QLatin1String(".m3u8"), Qt::CaseInsensitive);
 }
 
-QString LinesNotUsed(int n) { return n == 1 ? QStringLiteral("1 line not used") : QStringLiteral("%1 lines not used").arg(n); }
+QString LinesNotUsed(int n) {
+  return n == 1 ? QStringLiteral("1 line not used") : QStringLiteral("%1 lines not used").arg(n);
+}
 
 }  // namespace
 
@@ -133,8 +135,8 @@ int ClipLoader::ImportM3u(const QString& path) {
   // Streams and other players' odd lines are left out; the operator is told how many, and
   // a list that gave nothing does not pass for a loaded one.
   const int unused = m3uList.unusedLines;
-  QString status = m3uList.paths.isEmpty() ? QStringLiteral("No clips found in the M3U list")
-                                           : QStringLiteral("Songs List Loaded");
+  QString status =
+      m3uList.paths.isEmpty() ? QStringLiteral("No clips found in the M3U list") : QStringLiteral("Songs List Loaded");
   if (unused > 0) status += QStringLiteral(", ") + LinesNotUsed(unused);
   status_(status);
   list_.UpdateClipCount();

@@ -39,11 +39,15 @@ TEST(M3u, LinesCommentsAndLineEnds) {
       {"mixed line ends", "/m/a.mp3\r/m/b.mp3\n/m/c.mp3\r\n/m/d.mp3", {"/m/a.mp3", "/m/b.mp3", "/m/c.mp3", "/m/d.mp3"}},
       {"blanks around paths", "  /m/a.mp3\t\r\n\t/m/b.mp3  \r\n   #EXTINF:1,x\r\n", {"/m/a.mp3", "/m/b.mp3"}},
       {"m3u8 with a mark", "\xEF\xBB\xBF#EXTM3U\n/m/Caf\xC3\xA9.mp3\n", {QStringLiteral("/m/Caf\u00e9.mp3")}},
-      {"old code page", "C:\\m\\Don\x92t.mp3\r\nC:\\m\\Caf\xE9.mp3\r\n",
+      {"old code page",
+       "C:\\m\\Don\x92t.mp3\r\nC:\\m\\Caf\xE9.mp3\r\n",
        {QStringLiteral("C:\\m\\Don\u2019t.mp3"), QStringLiteral("C:\\m\\Caf\u00e9.mp3")}},
-      {"UTF-16LE", Utf16(QStringLiteral("#EXTM3U\r\n/m/Caf\u00e9.mp3\r\n/m/b.mp3"), true),
+      {"UTF-16LE",
+       Utf16(QStringLiteral("#EXTM3U\r\n/m/Caf\u00e9.mp3\r\n/m/b.mp3"), true),
        {QStringLiteral("/m/Caf\u00e9.mp3"), "/m/b.mp3"}},
-      {"UTF-16BE", Utf16(QStringLiteral("/m/\u201cHit\u201d.mp3\n"), false), {QStringLiteral("/m/\u201cHit\u201d.mp3")}},
+      {"UTF-16BE",
+       Utf16(QStringLiteral("/m/\u201cHit\u201d.mp3\n"), false),
+       {QStringLiteral("/m/\u201cHit\u201d.mp3")}},
   };
   for (const Case& c : cases) {
     const std::unique_ptr<char[]> exact(new char[c.data.size() + 1]);
@@ -64,6 +68,7 @@ TEST(M3u, UrisAndStreams) {
       {"file://localhost/home/dj/a.mp3", "/home/dj/a.mp3"},
       {"FILE:///m/x.mp3", "/m/x.mp3"},
       {"file:/m/one%2Fslash.mp3", "/m/one/slash.mp3"},
+      {"file:///m/a.mp3#t=10?x", "/m/a.mp3"},
       {"file:///m/Caf%C3%A9%20%E2%80%93%20Live.mp3", QStringLiteral("/m/Caf\u00e9 \u2013 Live.mp3")},
       {"file:///m/Caf%E9.mp3", QStringLiteral("/m/Caf\u00e9.mp3")},
       {"file:///C:/Music/a%20b.mp3", "C:/Music/a b.mp3"},
@@ -114,8 +119,10 @@ TEST(M3u, WindowsDriveUrisAreMapped) {
   const QString list = dir.filePath("a.m3u8");
   QFile f(list);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("\xEF\xBB\xBF#EXTM3U\r\nfile:///D:/Music/Live%20Set/Track%201.mp3\r\nfile:///d:/music/live%20set/track%201.MP3\r\n"
-          "D:\\Music\\Live Set\\Track 1.mp3\r\n");
+  f.write(
+      "\xEF\xBB\xBF#EXTM3U\r\nfile:///D:/Music/Live%20Set/Track%201.mp3\r\nfile:///d:/music/live%20set/"
+      "track%201.MP3\r\n"
+      "D:\\Music\\Live Set\\Track 1.mp3\r\n");
   f.close();
   m3u::M3uList read;
   ASSERT_EQ(m3u::ReadM3u(list, read), 0);

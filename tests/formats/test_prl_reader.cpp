@@ -133,7 +133,10 @@ TEST(PrlReader, OldCodePageIsDecidedForTheWholeFile) {
     QString owner;
     bool mark = false;  // a UTF-8 byte-order mark before the header
   } cases[] = {
-      {"right single quote", "\"00:00:01:00C:\\m\\Don\x92t Stop.mp3\"", {QStringLiteral("C:\\m\\Don\u2019t Stop.mp3")}, "Anna"},
+      {"right single quote",
+       "\"00:00:01:00C:\\m\\Don\x92t Stop.mp3\"",
+       {QStringLiteral("C:\\m\\Don\u2019t Stop.mp3")},
+       "Anna"},
       {"double quotes, euro, ellipsis", "\"00:00:01:00/m/\x93Hit\x94 \x80 \x85.mp3\"",
        {QStringLiteral("/m/\u201cHit\u201d \u20ac \u2026.mp3")}, "Anna"},
       {"valid UTF-8 beside an old byte is read in the code page",

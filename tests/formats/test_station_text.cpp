@@ -11,13 +11,33 @@ TEST(StationText, Windows1252Bytes) {
     unsigned char byte;
     char16_t expected;
   } cases[] = {
-      {0x80, u'\u20ac'}, {0x82, u'\u201a'}, {0x85, u'\u2026'}, {0x8A, u'\u0160'}, {0x8C, u'\u0152'},
-      {0x91, u'\u2018'}, {0x92, u'\u2019'}, {0x93, u'\u201c'}, {0x94, u'\u201d'}, {0x96, u'\u2013'},
-      {0x97, u'\u2014'}, {0x99, u'\u2122'}, {0x9C, u'\u0153'}, {0x9F, u'\u0178'},
+      {0x80, u'\u20ac'},
+      {0x82, u'\u201a'},
+      {0x85, u'\u2026'},
+      {0x8A, u'\u0160'},
+      {0x8C, u'\u0152'},
+      {0x91, u'\u2018'},
+      {0x92, u'\u2019'},
+      {0x93, u'\u201c'},
+      {0x94, u'\u201d'},
+      {0x96, u'\u2013'},
+      {0x97, u'\u2014'},
+      {0x99, u'\u2122'},
+      {0x9C, u'\u0153'},
+      {0x9F, u'\u0178'},
       // left undefined by the code page: kept as their own code
-      {0x81, u'\u0081'}, {0x8D, u'\u008d'}, {0x8F, u'\u008f'}, {0x90, u'\u0090'}, {0x9D, u'\u009d'},
+      {0x81, u'\u0081'},
+      {0x8D, u'\u008d'},
+      {0x8F, u'\u008f'},
+      {0x90, u'\u0090'},
+      {0x9D, u'\u009d'},
       // the rest is Latin-1
-      {0x00, u'\u0000'}, {0x41, u'A'}, {0x7F, u'\u007f'}, {0xA0, u'\u00a0'}, {0xE9, u'\u00e9'}, {0xFF, u'\u00ff'},
+      {0x00, u'\u0000'},
+      {0x41, u'A'},
+      {0x7F, u'\u007f'},
+      {0xA0, u'\u00a0'},
+      {0xE9, u'\u00e9'},
+      {0xFF, u'\u00ff'},
   };
   for (const Case& c : cases) {
     const char byte = static_cast<char>(c.byte);
@@ -70,11 +90,21 @@ TEST(StationText, DecodeFileDropsMarksAndReadsUtf16) {
     QByteArray bytes;
     QString text;
   } cases[] = {
-      {"UTF-8 with mark", "\xEF\xBB\xBF" "Caf\xC3\xA9", QStringLiteral("Caf\u00e9")},
+      {"UTF-8 with mark",
+       "\xEF\xBB\xBF"
+       "Caf\xC3\xA9",
+       QStringLiteral("Caf\u00e9")},
       {"UTF-8 without mark", "Caf\xC3\xA9", QStringLiteral("Caf\u00e9")},
       {"old code page", "\x93Hit\x94", QStringLiteral("\u201cHit\u201d")},
-      {"mark before bytes that are not UTF-8", "\xEF\xBB\xBF" "Caf\xE9", QStringLiteral("Caf\u00e9")},
-      {"UTF-16LE", QByteArray("\xFF\xFE" "a\0\xE9\0", 6), QStringLiteral("a\u00e9")},
+      {"mark before bytes that are not UTF-8",
+       "\xEF\xBB\xBF"
+       "Caf\xE9",
+       QStringLiteral("Caf\u00e9")},
+      {"UTF-16LE",
+       QByteArray("\xFF\xFE"
+                  "a\0\xE9\0",
+                  6),
+       QStringLiteral("a\u00e9")},
       {"UTF-16BE", QByteArray("\xFE\xFF\0a\0\xE9", 6), QStringLiteral("a\u00e9")},
       {"empty", "", QString()},
   };

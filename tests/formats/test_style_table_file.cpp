@@ -75,7 +75,9 @@ TEST(StyleFile, OldCodePageNamesAndUtf8Names) {
     QStringList names;
   } cases[] = {
       {"UTF-8", "\"Caf\xC3\xA9\"", {QStringLiteral("Caf\u00e9")}},
-      {"Windows-1252 quotes and dash", "\"\x93Soft\x94 \x96 \x85\"", {QStringLiteral("\u201cSoft\u201d \u2013 \u2026")}},
+      {"Windows-1252 quotes and dash",
+       "\"\x93Soft\x94 \x96 \x85\"",
+       {QStringLiteral("\u201cSoft\u201d \u2013 \u2026")}},
       {"one old byte decides for the whole file",
        Quoted(Numbered("Caf\xC3\xA9", 15), ",") + "\"\x80uro\"",
        {QStringLiteral("Caf\u00c3\u00a9"), QStringLiteral("\u20acuro")}},
@@ -87,8 +89,13 @@ TEST(StyleFile, NumbersAreReadLikeTheOldConversion) {
   struct Case {
     const char* text;
     int number;
-  } numbers[] = {{"42", 42},   {"  7x", 7},    {"-3", -3},         {"+5", 5},
-                 {"", 0},      {"abc", 0},     {"99999999999", 2147483647},
+  } numbers[] = {{"42", 42},
+                 {"  7x", 7},
+                 {"-3", -3},
+                 {"+5", 5},
+                 {"", 0},
+                 {"abc", 0},
+                 {"99999999999", 2147483647},
                  {"-99999999999", -2147483647 - 1}};
   for (const Case& c : numbers) EXPECT_EQ(StyleNumber(c.text), c.number) << c.text;
 }

@@ -7,7 +7,8 @@ namespace {
 
 TEST(StyleParameters, MissingFieldsCountAsZeroThenClamped) {
   QByteArray data;
-  for (const char* t : {"A", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "0", "0", "0", "0", "B", "1", "2", "3", "4"})
+  for (const char* t :
+       {"A", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "0", "0", "0", "0", "B", "1", "2", "3", "4"})
     data += QByteArray("\"") + t + "\",";
   const StyleTable t = stylefile::ParseStyles(data);
   ASSERT_EQ(t.Size(), 2);
@@ -38,11 +39,8 @@ TEST(StyleForClip, AdvertsOnAndOff) {
     bool advertsOn;
     const char* expected;
   } cases[] = {
-      {"* Spot 1", true, "ADVS"},
-      {"Song", true, "SET"},
-      {"*Song", true, "SET"},
-      {"* Spot 1", false, "MINE"},
-      {"Song", false, "MINE"},
+      {"* Spot 1", true, "ADVS"},  {"Song", true, "SET"},   {"*Song", true, "SET"},
+      {"* Spot 1", false, "MINE"}, {"Song", false, "MINE"},
   };
   for (const Case& c : cases) EXPECT_EQ(StyleForClip(c.title, c.advertsOn, "SET", "MINE"), c.expected) << c.title;
 }

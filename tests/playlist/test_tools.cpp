@@ -85,7 +85,8 @@ TEST_F(ToolsTest, SaveLeavesOutClipsWithQuotesAndSaysWhich) {
 
   ASSERT_EQ(dialogs.messages.size(), 1);
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
-  EXPECT_TRUE(dialogs.messages[0].text.endsWith(":\n/music/12\" Mix.mp3\n/music/\"Live\".mp3")) << qPrintable(dialogs.messages[0].text);
+  EXPECT_TRUE(dialogs.messages[0].text.endsWith(":\n/music/12\" Mix.mp3\n/music/\"Live\".mp3"))
+      << qPrintable(dialogs.messages[0].text);
   const QString path = Folder() + "q.prl";
   EXPECT_EQ(LogText(), "\"01/03/2024\",\"10:00:00\",\"ACC\",\"Play List Saved\",\"" + path + "\"\r\n" +
                            "\"01/03/2024\",\"10:00:00\",\"ERR\",\"Clips Not Saved: 2\",\"" + path + "\"\r\n");
@@ -161,10 +162,11 @@ TEST_F(ToolsTest, FavouriteWithAQuoteInItsPathIsRefusedAndLogged) {
   Answers({Dialogs::Answer::Yes});
   EXPECT_EQ(favourites.AddToFavourites(), -1);
   ASSERT_EQ(dialogs.messages.size(), 2);
-  EXPECT_EQ(dialogs.messages[1].text, "'/music/12\" Mix.mp3' can't be added to favorits, its path holds a double quote");
+  EXPECT_EQ(dialogs.messages[1].text,
+            "'/music/12\" Mix.mp3' can't be added to favorits, its path holds a double quote");
   EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::Warning);
-  EXPECT_EQ(LogText(), "\"01/03/2024\",\"10:00:00\",\"ERR\",\"Clip Not Added to Favorits\",\"" + Folder() +
-                           "favorits.prl\"\r\n");
+  EXPECT_EQ(LogText(),
+            "\"01/03/2024\",\"10:00:00\",\"ERR\",\"Clip Not Added to Favorits\",\"" + Folder() + "favorits.prl\"\r\n");
   EXPECT_FALSE(QFileInfo::exists(Folder() + "favorits.prl"));
 }
 
