@@ -35,8 +35,9 @@ inline constexpr TextSetting kDefMixStyle{"Def Mix Style", "DEF1"};
 // "COM1" to "COM4", or "NULL" for none.
 inline constexpr TextSetting kRemotePort{"Remote Control Port", "NULL"};
 
-// Decks (written at exit). A missing slider position leaves the slider where it is, so
-// read EQ1 to EQ6 with Find; the pitch slider then stays at 1000.
+// Decks (written at exit). A missing equaliser position leaves its slider where it is:
+// read EQ1 to EQ6 with Find (their fallback is never used). A missing pitch reads as
+// 1000, where the pitch sliders start.
 inline constexpr NumberSetting kEq[6] = {{"EQ1", 0}, {"EQ2", 0}, {"EQ3", 0}, {"EQ4", 0}, {"EQ5", 0}, {"EQ6", 0}};
 inline constexpr SwitchSetting kEqPlayer1Status{"EQ PLAYER 1 STATUS", true};
 inline constexpr SwitchSetting kEqPlayer2Status{"EQ PLAYER 2 STATUS", true};
