@@ -2,8 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringView>
 
-#include "formats/QuotedValues.h"
+#include "formats/StationText.h"
 #include "platform/Paths.h"
 
 namespace m3u {
@@ -12,26 +14,66 @@ namespace {
 
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 
-}  // namespace
-
-QStringList ParseM3u(QByteArrayView data) {
-  if (data.startsWith("\xEF\xBB\xBF")) data = data.sliced(3);  // UTF-8 mark of .m3u8 files
-  QStringList out;
-  qsizetype start = 0;
-  while (start < data.size()) {
-    qsizetype end = data.indexOf('\n', start);
-    const qsizetype next = end < 0 ? data.size() : end + 1;
-    if (end < 0) end = data.size();
-    QByteArrayView line = data.sliced(start, end - start);
-    if (line.endsWith('\r')) line.chop(1);
-    start = next;
-    if (line.trimmed().isEmpty() || line.startsWith('#')) continue;
-    out.append(quoted::DecodeValue(line));
-  }
-  return out;
+// "scheme:" of two letters or more; one letter and a colon is a Windows drive.
+bool HasUriScheme(const QString& line) {
+  static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+  return scheme.match(line).hasMatch();
 }
 
-int ReadM3u(const QString& path, QStringList& paths) {
+// The path of a "file:" URI of this machine, or empty. "file:///C:/x" gives the Windows
+// path "C:/x", which the drive mapping then finds.
+QString PathOfFileUri(const QString& uri) {
+  QStringView rest = QStringView(uri).sliced(5);  // after "file:"
+  if (rest.startsWith(u"//")) {
+    rest = rest.sliced(2);
+    const qsizetype slash = rest.indexOf(u'/');
+    const QStringView host = slash < 0 ? rest : rest.first(slash);
+    if (!host.isEmpty() && host.compare(u"localhost", Qt::CaseInsensitive) != 0) return {};
+    rest = slash < 0 ? QStringView() : rest.sliced(slash);
+  }
+  // A query or fragment is no part of the file's name.
+  for (qsizetype i = 0; i < rest.size(); ++i) {
+    if (rest[i] == u'?' || rest[i] == u'#') {
+      rest = rest.first(i);
+      break;
+    }
+  }
+  // Escapes stand for UTF-8 bytes; a URI made on an old machine may escape its code page.
+  const QByteArray bytes = QByteArray::fromPercentEncoding(rest.toUtf8());
+  QString path = stationtext::Decode(bytes, stationtext::EncodingOf(bytes));
+  // "/C:/x" (or the old "/C|/x") is the Windows path "C:/x".
+  static const QRegularExpression drive(QStringLiteral("^/[A-Za-z][:|]"));
+  if (drive.match(path).hasMatch()) {
+    path.remove(0, 1);
+    path[1] = u':';
+    return path;
+  }
+  return path.startsWith(u'/') ? path : QString();
+}
+
+}  // namespace
+
+M3uList ParseM3u(QByteArrayView data) {
+  const QString text = stationtext::DecodeFile(data);
+  static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+  M3uList list;
+  for (const QString& raw : text.split(lineEnd)) {
+    const QString line = raw.trimmed();
+    if (line.isEmpty() || line.startsWith(u'#')) continue;
+    if (!HasUriScheme(line)) {
+      list.paths.append(line);
+      continue;
+    }
+    const QString path = line.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ? PathOfFileUri(line) : QString();
+    if (path.isEmpty())
+      ++list.unusedLines;
+    else
+      list.paths.append(path);
+  }
+  return list;
+}
+
+int ReadM3u(const QString& path, M3uList& list) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return kReadFailed;
   const qint64 size = file.size();
@@ -39,9 +81,9 @@ int ReadM3u(const QString& path, QStringList& paths) {
   const QByteArray data = file.read(size);
   if (size > 0 && data.isEmpty()) return kReadFailed;
   const QString folder = QFileInfo(path).absolutePath() + u'/';
-  QStringList resolved;
-  for (const QString& line : ParseM3u(data)) resolved.append(paths::ResolvePath(line, folder));
-  paths = resolved;
+  M3uList parsed = ParseM3u(data);
+  for (QString& p : parsed.paths) p = paths::ResolvePath(p, folder);
+  list = std::move(parsed);
   return 0;
 }
 

@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include "formats/QuotedValues.h"
+#include "formats/StationText.h"
 #include "formats/TimeText.h"
 #include "platform/Paths.h"
-#include "platform/PlayLog.h"
 
 namespace prl {
 
@@ -29,22 +29,22 @@ constexpr LabelledField kLabelled[kHeaderValues + 1] = {
     {PrlField::DateToPlay, kDateToPlayLabel}, {PrlField::TimeToPlay, kTimeToPlayLabel}};
 
 // Positions decide, not labels: the label's length is cut off without comparing it.
-QString AfterLabel(QByteArrayView value, const char* label) {
+QString AfterLabel(const QString& value, const char* label) {
   const qsizetype labelLength = qstrlen(label);
   if (value.size() <= labelLength) return {};
-  return quoted::DecodeValue(value.sliced(labelLength));
+  return value.sliced(labelLength);
 }
 
-QString ListDuration(QByteArrayView value) {
+QString ListDuration(const QString& value) {
   // "Duration: " + 11 characters; anything else is not a usable duration.
   if (value.size() != 21) return QString::fromLatin1(timetext::kUnmeasured);
-  return QString::fromLatin1(value.sliced(10).data(), 11);
+  return value.sliced(10);
 }
 
-PrlClip ClipFromValue(QByteArrayView value, bool withDuration) {
-  if (!withDuration) return {QString(), quoted::DecodeValue(value)};
+PrlClip ClipFromValue(const QString& value, bool withDuration) {
+  if (!withDuration) return {QString(), value};
   const qsizetype cut = qMin<qsizetype>(value.size(), timetext::kDurationLength);
-  return {QString::fromLatin1(value.first(cut).data(), cut), quoted::DecodeValue(value.sliced(cut))};
+  return {value.first(cut), value.sliced(cut)};
 }
 
 bool ReadWholeFile(const QString& path, QByteArray& data) {
@@ -58,23 +58,30 @@ bool ReadWholeFile(const QString& path, QByteArray& data) {
 
 }  // namespace
 
-PrlPlayList ParsePrl(QByteArrayView data, const QString& filePath, const PrlHeader& previous) {
+PrlPlayList ParsePrl(QByteArrayView data, const QString& filePath, const PrlHeader& previous, int* unusedValues) {
   PrlPlayList list{previous, {}};
+  const stationtext::Encoding encoding = stationtext::EncodingOf(data);
   int k = 0;
   bool version2 = false;
-  quoted::ForEachValue(data, [&](QByteArrayView value) {
+  quoted::ForEachValue(data, [&](QByteArrayView bytes) {
     ++k;
     if (k == 1) {
       list.header.SetValue(PrlField::FilePath, filePath);
-      version2 = value == QByteArrayView(kMagic);
+      version2 = bytes == QByteArrayView(kMagic);
       list.header.SetValue(PrlField::Version, version2 ? QStringLiteral("2") : QStringLiteral("1"));
-    } else if (k == 5) {
+      return true;
+    }
+    const QString value = stationtext::Decode(bytes, encoding);
+    if (k == 5) {
       list.header.SetValue(PrlField::Duration, ListDuration(value));
     } else if (k <= kHeaderValues) {
       list.header.SetValue(kLabelled[k].field, AfterLabel(value, kLabelled[k].label));
     } else {
       PrlClip clip = ClipFromValue(value, version2);
-      if (!clip.path.isEmpty()) list.clips.append(std::move(clip));
+      if (!clip.path.isEmpty())
+        list.clips.append(std::move(clip));
+      else if (unusedValues)
+        ++*unusedValues;
     }
     return true;
   });
@@ -83,10 +90,12 @@ PrlPlayList ParsePrl(QByteArrayView data, const QString& filePath, const PrlHead
 
 QList<PrlClip> ParsePrlFiltered(QByteArrayView data, const QString& word) {
   QList<PrlClip> clips;
+  const stationtext::Encoding encoding = stationtext::EncodingOf(data);
   int k = 0;
-  quoted::ForEachValue(data, [&](QByteArrayView value) {
+  quoted::ForEachValue(data, [&](QByteArrayView bytes) {
     if (++k <= kHeaderValues) return true;
-    const qsizetype at = quoted::DecodeValue(value).indexOf(word, 1, Qt::CaseSensitive);
+    const QString value = stationtext::Decode(bytes, encoding);
+    const qsizetype at = value.indexOf(word, 1, Qt::CaseSensitive);
     if (at >= 2) {
       PrlClip clip = ClipFromValue(value, true);
       if (!clip.path.isEmpty()) clips.append(std::move(clip));
@@ -96,10 +105,10 @@ QList<PrlClip> ParsePrlFiltered(QByteArrayView data, const QString& word) {
   return clips;
 }
 
-int LoadPrl(const QString& path, PrlPlayList& list) {
+int LoadPrl(const QString& path, PrlPlayList& list, int* unusedValues) {
   QByteArray data;
   if (!ReadWholeFile(path, data)) return kReadFailed;
-  list = ParsePrl(data, path, list.header);
+  list = ParsePrl(data, path, list.header, unusedValues);
   return 0;
 }
 
@@ -116,12 +125,13 @@ QString ResolveClipPath(const QString& clipPath, const QString& prlFilePath) {
 
 }  // namespace prl
 
-int IsPrlFile(const QString& path, PlayLog* log) {
+int IsPrlFile(const QString& path, bool* readButRefused) {
+  if (readButRefused) *readButRefused = false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return 0;
   const QByteArray head = file.read(31);
   if (head.size() < 31) return 0;
   if (head.sliced(1, 15) == QByteArrayView(prl::kMagicPrefix)) return 1;
-  if (log) log->WritePlayLog(QStringLiteral("ERR"), QStringLiteral("File Is Not a PRL Play List"), path);
+  if (readButRefused) *readButRefused = true;
   return 0;
 }

@@ -14,15 +14,29 @@ constexpr char kOwner[] = "KORVO XA user";
 constexpr char kCreatedByMain[] = "Created By KORVO XA";
 constexpr char kCreatedByCreator[] = "Created By KORVOPRL";
 constexpr int kDisplayDurationChars = 20;
+// The favourites file is read back whole before each append; far larger is not one.
+constexpr qint64 kMaxFavouritesBytes = 64LL * 1024 * 1024;
 
 QByteArray Quoted(const QString& text, const char* lineEnd) {
   QByteArray out;
   out += '"';
-  // A quote cannot be written inside a value.
+  // A quote cannot be written inside a value. Values are written in UTF-8, as this
+  // machine names its files; the readers still take the old code page.
   out += quoted::EncodeValue(QString(text).remove(u'"'));
   out += '"';
   out += lineEnd;
   return out;
+}
+
+// Through a temporary file renamed into place: a crash never leaves half a play list.
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace
@@ -58,33 +72,38 @@ QByteArray ClipLineBytes(PrlWriterKind kind, const PrlClip& clip) {
   return Quoted(duration + clip.path, kind == PrlWriterKind::DriveScanner ? "\n" : "\r\n");
 }
 
-int SavePrl(const QString& path, PrlWriterKind kind, const QList<PrlClip>& clips, const PrlSaveValues& values) {
+int SavePrl(const QString& path, PrlWriterKind kind, const QList<PrlClip>& clips, const PrlSaveValues& values,
+            QStringList* leftOut) {
+  if (leftOut) leftOut->clear();
   const bool needsClips = kind == PrlWriterKind::MainSave || kind == PrlWriterKind::PlayListCreator;
   if (needsClips && clips.isEmpty()) return kWriteFailed;
   QByteArray lines;
   int written = 0;
   for (const PrlClip& clip : clips) {
     const QByteArray line = ClipLineBytes(kind, clip);
+    if (line.isEmpty()) {
+      if (leftOut) leftOut->append(clip.path);
+      continue;
+    }
     lines += line;
-    written += line.isEmpty() ? 0 : 1;
+    ++written;
   }
-  const QByteArray bytes = HeaderBytes(kind, written, values) + lines;
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return kWriteFailed;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return kWriteFailed;
-  }
-  return file.commit() ? 0 : kWriteFailed;
+  return WriteWhole(path, HeaderBytes(kind, written, values) + lines) ? 0 : kWriteFailed;
 }
 
 int AppendFavourite(const QString& path, const PrlClip& clip) {
-  if (!QFile::exists(path) && SavePrl(path, PrlWriterKind::FavouritesNew, {}, {}) != 0) return kWriteFailed;
   const QByteArray line = ClipLineBytes(PrlWriterKind::FavouritesNew, clip);
-  if (line.isEmpty()) return kWriteFailed;
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return kWriteFailed;
-  return file.write(line) == line.size() ? 0 : kWriteFailed;
+  if (line.isEmpty()) return kClipNotWritable;
+  QByteArray bytes;
+  QFile old(path);
+  if (old.exists()) {
+    if (!old.open(QIODevice::ReadOnly) || old.size() > kMaxFavouritesBytes) return kWriteFailed;
+    bytes = old.readAll();
+    old.close();
+  } else {
+    bytes = HeaderBytes(PrlWriterKind::FavouritesNew, 1, {});
+  }
+  return WriteWhole(path, bytes + line) ? 0 : kWriteFailed;
 }
 
 }  // namespace prl

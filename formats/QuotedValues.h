@@ -38,10 +38,8 @@ void ForEachValue(QByteArrayView data, OnValue&& onValue) {
 // All values of the data, in order.
 QList<QByteArray> Values(QByteArrayView data);
 
-// Text of a value: UTF-8 when the bytes are valid UTF-8 (how native file names are
-// written here), else the single-byte code page of files made on the old stations.
-QString DecodeValue(QByteArrayView bytes);
-// The bytes a writer puts between the quotes.
+// The bytes a writer puts between the quotes: always UTF-8, how native file names are
+// spelt here. Readers take a file as UTF-8 or the old code page as a whole (StationText).
 QByteArray EncodeValue(const QString& text);
 
 }  // namespace quoted

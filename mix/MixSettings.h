@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "mix/MixStyle.h"
+#include "formats/MixStyle.h"
 
 struct ValueRange {
   int min;

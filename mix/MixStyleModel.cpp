@@ -1,6 +1,8 @@
 #include "mix/MixStyleModel.h"
 
-#include "mix/StyleFile.h"
+#include "formats/StyleTableFile.h"
+#include "platform/Dialogs.h"
+#include "platform/PlayLog.h"
 
 MixStyleModel::MixStyleModel(MixSettings& settings, PlayLog* log, Dialogs* dialogs, QString startFolder,
                              QObject* parent)
@@ -75,7 +77,18 @@ int MixStyleModel::LoadStyles() {
 }
 
 bool MixStyleModel::WriteDefaultStyles(const QString& folder) {
-  return stylefile::WriteDefaultStyles(folder, log_, dialogs_);
+  if (!stylefile::WriteDefaultStyles(folder)) {
+    if (log_) {
+      log_->WritePlayLog(QStringLiteral("ERR"), QStringLiteral("Can't create default mix styles"),
+                         stylefile::StyleFilePath(folder));
+    }
+    return false;
+  }
+  if (dialogs_) {
+    dialogs_->Message(QStringLiteral("Default Mix Styles created!"), QStringLiteral("KORVO XA"),
+                      Dialogs::Icon::Information);
+  }
+  return true;
 }
 
 int MixStyleModel::ApplyStyle(const QString& name) {

@@ -13,7 +13,7 @@
 
 #include "mix/MixSettings.h"
 #include "mix/MixSliders.h"
-#include "mix/MixStyle.h"
+#include "formats/MixStyle.h"
 
 class Dialogs;
 class PlayLog;

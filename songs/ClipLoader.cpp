@@ -18,7 +18,7 @@ const QString kTitle = QStringLiteral("KORVO XA");
 // The dialog's filters with the one of the command's kind first, so it is the one shown.
 QString FilterFor(ClipLoader::Kind kind) {
   QStringList filters = {QStringLiteral("MPEG Audio Files (*.mp3)"), QStringLiteral("KORVO, TEVRO Play Lists (*.prl)"),
-                         QStringLiteral("M3U Play Lists (*.m3u)")};
+                         QStringLiteral("M3U Play Lists (*.m3u *.m3u8)")};
   filters.move(static_cast<int>(kind) - 1, 0);
   return filters.join(QStringLiteral(";;"));
 }
@@ -31,6 +31,16 @@ QString ClipPathOf(const QString& clipPath, const QString& prlFolder) {
   if (clipPath.startsWith(QLatin1Char('/')) || clipPath.startsWith(QLatin1Char('\\')) || drive.match(clipPath).hasMatch())
     return clipPath;
   return prlFolder + clipPath;
+}
+
+// ".m3u" and the UTF-8 ".m3u8" of other players.
+bool IsM3uName(const QString& name) {
+  return name.endsWith(QLatin1String(".m3u"), Qt::CaseInsensitive) ||
+         name.endsWith(QLatin1String(".m3u8"), Qt::CaseInsensitive);
+}
+
+QString LinesNotUsed(int n) {
+  return n == 1 ? QStringLiteral("1 line not used") : QStringLiteral("%1 lines not used").arg(n);
 }
 
 }  // namespace
@@ -58,13 +68,13 @@ void ClipLoader::LoadClips(Kind kind) {
     folders_.mp3Folder = FolderOfPath(path);
   } else if (ext == QLatin1String("prl")) {
     folders_.playListFolder = FolderOfPath(path);
-  } else if (ext == QLatin1String("m3u")) {
+  } else if (IsM3uName(path)) {
     ImportM3u(path);
     return;
   } else {
     return;
   }
-  if (ext == QLatin1String("prl") && !IsPrlFile(path, &log_)) {
+  if (ext == QLatin1String("prl") && !IsPlayList(path)) {
     dialogs_.Message(QStringLiteral("%1 is not a KORVO xa Play List").arg(path), kTitle, Dialogs::Icon::Warning);
     return;
   }
@@ -73,6 +83,13 @@ void ClipLoader::LoadClips(Kind kind) {
     LoadPrl(path);
   else
     LoadFolder(FolderOfPath(path));
+}
+
+bool ClipLoader::IsPlayList(const QString& path) {
+  bool refused = false;
+  if (IsPrlFile(path, &refused)) return true;
+  if (refused) log_.WritePlayLog(QStringLiteral("ERR"), QStringLiteral("File Is Not a PRL Play List"), path);
+  return false;
 }
 
 bool ClipLoader::AskClearFirst() {
@@ -108,15 +125,26 @@ int ClipLoader::LoadPrl(const QString& path) {
 }
 
 int ClipLoader::ImportM3u(const QString& path) {
-  QStringList paths;
-  if (m3u::ReadM3u(path, paths) != 0) return m3u::kReadFailed;
+  m3u::M3uList m3uList;
+  if (m3u::ReadM3u(path, m3uList) != 0) return m3u::kReadFailed;
   std::vector<ClipEntry> entries;
-  entries.reserve(static_cast<size_t>(paths.size()));
-  for (const QString& p : paths) entries.push_back(MakeClipEntry(p));
+  entries.reserve(static_cast<size_t>(m3uList.paths.size()));
+  for (const QString& p : m3uList.paths) entries.push_back(MakeClipEntry(p));
   list_.InsertAtCurrent(std::move(entries));
-  status_(QStringLiteral("Songs List Loaded"));
+
+  // Streams and other players' odd lines are left out; the operator is told how many, and
+  // a list that gave nothing does not pass for a loaded one.
+  const int unused = m3uList.unusedLines;
+  QString status =
+      m3uList.paths.isEmpty() ? QStringLiteral("No clips found in the M3U list") : QStringLiteral("Songs List Loaded");
+  if (unused > 0) status += QStringLiteral(", ") + LinesNotUsed(unused);
+  status_(status);
   list_.UpdateClipCount();
-  log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("M3U Play List Imported"), path);
+  if (m3uList.paths.isEmpty())
+    log_.WritePlayLog(QStringLiteral("ERR"), QStringLiteral("No Clips in M3U Play List"), path);
+  else
+    log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("M3U Play List Imported"), path);
+  if (unused > 0) log_.WritePlayLog(QStringLiteral("ERR"), QStringLiteral("M3U Lines Not Used: %1").arg(unused), path);
   return 0;
 }
 
@@ -139,8 +167,11 @@ void ClipLoader::DropFiles(const QStringList& files) {
       list_.Model().Insert(at, {MakeClipEntry(file)});
       list_.SelectItem(at);
       list_.UpdateClipCount();
+    } else if (IsM3uName(file)) {
+      // Imported like the command does, without a question, each list in its turn.
+      ImportM3u(file);
     } else if (single && ext == QLatin1String("prl")) {
-      if (IsPrlFile(file, &log_)) LoadPrl(file);
+      if (IsPlayList(file)) LoadPrl(file);
     } else if (single && ext == QLatin1String("epl")) {
       if (eplHandler_) eplHandler_(file);
     } else {

@@ -2,6 +2,7 @@
 
 #include "formats/PrlWriter.h"
 #include "platform/Dialogs.h"
+#include "platform/PlayLog.h"
 #include "deck/DeckControl.h"
 #include "songs/SongsList.h"
 
@@ -9,8 +10,8 @@ namespace {
 const QString kTitle = QStringLiteral("KORVO XA");
 }
 
-Favourites::Favourites(SongsList& list, DeckControl& decks, Dialogs& dialogs, QString startFolder)
-    : list_(list), decks_(decks), dialogs_(dialogs), startFolder_(std::move(startFolder)) {
+Favourites::Favourites(SongsList& list, DeckControl& decks, Dialogs& dialogs, QString startFolder, PlayLog* log)
+    : list_(list), decks_(decks), dialogs_(dialogs), startFolder_(std::move(startFolder)), log_(log) {
   if (!startFolder_.isEmpty() && !startFolder_.endsWith(QLatin1Char('/'))) startFolder_ += QLatin1Char('/');
 }
 
@@ -39,7 +40,14 @@ int Favourites::AddToFavourites() {
                        Dialogs::Icon::Question, Dialogs::Buttons::YesNo, Dialogs::Answer::Yes);
   if (a != Dialogs::Answer::Yes) return -1;
 
-  if (prl::AppendFavourite(FilePath(), PrlClip{clip.duration, clip.path}) != 0) {
+  const int appended = prl::AppendFavourite(FilePath(), PrlClip{clip.duration, clip.path});
+  if (appended == prl::kClipNotWritable) {
+    if (log_) log_->WritePlayLog(QStringLiteral("ERR"), QStringLiteral("Clip Not Added to Favorits"), FilePath());
+    dialogs_.Message(QStringLiteral("'%1' can't be added to favorits, its path holds a double quote").arg(clip.path),
+                     kTitle, Dialogs::Icon::Warning);
+    return -1;
+  }
+  if (appended != 0) {
     dialogs_.Message(QStringLiteral("Can't open output file"), kTitle, Dialogs::Icon::Warning);
     return -1;
   }

@@ -5,15 +5,17 @@
 
 class DeckControl;
 class Dialogs;
+class PlayLog;
 class SongsList;
 
 class Favourites {
  public:
-  Favourites(SongsList& list, DeckControl& decks, Dialogs& dialogs, QString startFolder);
+  // log receives the entry for a clip that cannot be added (may be null).
+  Favourites(SongsList& list, DeckControl& decks, Dialogs& dialogs, QString startFolder, PlayLog* log = nullptr);
 
   QString FilePath() const;
   // 0 when a clip line was appended; -1 otherwise (nothing on air, no such clip in the
-  // list, answered No, or the file can't be written).
+  // list, answered No, the clip's path holds a double quote, or the file can't be written).
   int AddToFavourites();
 
  private:
@@ -21,4 +23,5 @@ class Favourites {
   DeckControl& decks_;
   Dialogs& dialogs_;
   QString startFolder_;
+  PlayLog* log_;
 };

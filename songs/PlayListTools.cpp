@@ -53,10 +53,18 @@ int PlayListTools::SavePlayList() {
   for (const ClipEntry& e : list_.Model().Rows()) clips.push_back(PrlClip{e.duration, e.path});
   PrlSaveValues values;
   values.listDuration = list_.ListDuration().left(20);
-  if (prl::SavePrl(path, PrlWriterKind::MainSave, clips, values) != 0) {
+  QStringList leftOut;
+  if (prl::SavePrl(path, PrlWriterKind::MainSave, clips, values, &leftOut) != 0) {
     dialogs_.Message(path, QStringLiteral("KORVO couldn't create out file"), Dialogs::Icon::Warning);
     return -1;
   }
   log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("Play List Saved"), path);
+  // The rest of the list is saved; the operator learns which clips the file lacks.
+  if (!leftOut.isEmpty()) {
+    log_.WritePlayLog(QStringLiteral("ERR"), QStringLiteral("Clips Not Saved: %1").arg(leftOut.size()), path);
+    dialogs_.Message(QStringLiteral("These clips were left out of the play list, their paths hold a double quote:\n") +
+                         leftOut.join(u'\n'),
+                     kTitle, Dialogs::Icon::Warning);
+  }
   return 0;
 }

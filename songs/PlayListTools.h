@@ -21,6 +21,8 @@ class PlayListTools {
   // Asks first; 0 when cleared, -1 otherwise.
   int ClearPlayList();
   // Asks for the file; 0 when written, -1 for an empty list, a cancel or a write failure.
+  // Clips that a play list cannot hold (a double quote in the path) are left out of the
+  // file, logged ("ERR" / "Clips Not Saved: %d" / path) and named in a warning.
   int SavePlayList();
 
  private:

@@ -18,7 +18,7 @@ SongsCommands::SongsCommands(SongsList& list, DeckControl& decks, Dialogs& dialo
       shuffler_(list, rand_, log, hooks_.status),
       search_(list, feed_, dialogs, hooks_.status, hooks_.focusHidden),
       renamer_(list, decks, renamePrompt, hooks_.status),
-      favourites_(list, decks, dialogs, startFolder),
+      favourites_(list, decks, dialogs, startFolder, &log),
       counter_(list, &decks, dialogs, log, analyzer, hooks_.fps, hooks_.status,
                [this](const QString& text) { list_.SetClipInfoText(text); }) {}
 

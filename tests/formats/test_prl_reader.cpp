@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 
 #include "formats/PrlReader.h"
-#include "platform/Clock.h"
-#include "platform/PlayLog.h"
 
 namespace {
 
@@ -125,6 +123,52 @@ TEST(PrlReader, NonAsciiPathsReadFromUtf8AndOldCodePage) {
   EXPECT_EQ(cp.clips[0].path, QStringLiteral("C:\\m\\Caf\u00e9.mp3"));
 }
 
+// Play lists from the old stations: 0x80-0x9F are the code page's punctuation, not
+// control characters, and the file is read one way as a whole.
+TEST(PrlReader, OldCodePageIsDecidedForTheWholeFile) {
+  struct Case {
+    const char* name;
+    QByteArray clipLines;
+    QStringList paths;
+    QString owner;
+    bool mark = false;  // a UTF-8 byte-order mark before the header
+  } cases[] = {
+      {"right single quote",
+       "\"00:00:01:00C:\\m\\Don\x92t Stop.mp3\"",
+       {QStringLiteral("C:\\m\\Don\u2019t Stop.mp3")},
+       "Anna"},
+      {"double quotes, euro, ellipsis", "\"00:00:01:00/m/\x93Hit\x94 \x80 \x85.mp3\"",
+       {QStringLiteral("/m/\u201cHit\u201d \u20ac \u2026.mp3")}, "Anna"},
+      {"valid UTF-8 beside an old byte is read in the code page",
+       "\"00:00:01:00/m/Caf\xC3\xA9.mp3\"\r\n\"00:00:01:00/m/Caf\xE9.mp3\"",
+       {QStringLiteral("/m/Caf\u00c3\u00a9.mp3"), QStringLiteral("/m/Caf\u00e9.mp3")}, "Anna"},
+      {"UTF-8 file with a mark", "\"00:00:01:00/m/\xE2\x80\x9CHit\xE2\x80\x9D.mp3\"",
+       {QStringLiteral("/m/\u201cHit\u201d.mp3")}, "Anna", true},
+  };
+  for (const Case& c : cases) {
+    const QByteArray data = QByteArray(c.mark ? "\xEF\xBB\xBF" : "") + Header() + c.clipLines;
+    const PrlPlayList list = prl::ParsePrl(data, "x", {});
+    QStringList paths;
+    for (const PrlClip& clip : list.clips) paths << clip.path;
+    EXPECT_EQ(paths, c.paths) << c.name;
+    EXPECT_EQ(list.header.Value(PrlField::Owner), c.owner) << c.name;
+    EXPECT_EQ(list.header.Value(PrlField::Version), "2") << c.name;
+  }
+  const QByteArray old = Header({{}, {}, "Owner: J\xF6rg \x96 Studio"}) + "\"00:00:01:00/m/a\x92" "b.mp3\"";
+  EXPECT_EQ(prl::ParsePrl(old, "x", {}).header.Value(PrlField::Owner), QStringLiteral("J\u00f6rg \u2013 Studio"));
+  const QList<PrlClip> filtered = prl::ParsePrlFiltered(old, QStringLiteral("a\u2019b"));
+  ASSERT_EQ(filtered.size(), 1);
+  EXPECT_EQ(filtered[0].path, QStringLiteral("/m/a\u2019b.mp3"));
+}
+
+TEST(PrlReader, ValuesWithoutAPathAreCounted) {
+  int unused = 0;
+  const PrlPlayList list =
+      prl::ParsePrl(Header() + "\"00:00\"\r\n\"\"\r\n\"00:00:01:00/a.mp3\"\r\n\"00:00:02:00\"", "x", {}, &unused);
+  EXPECT_EQ(list.clips.size(), 1);
+  EXPECT_EQ(unused, 3);
+}
+
 // Damaged and odd data: never read past the end, never crash, take what is there.
 TEST(PrlReader, EndsOfData) {
   struct Case {
@@ -207,15 +251,8 @@ class PrlFiles : public ::testing::Test {
     f.write(bytes);
     return path;
   }
-  QByteArray LogBytes() {
-    QFile f(log.FilePath());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-  void SetUp() override { log.SetEnabled(true); }
 
   QTemporaryDir dir;
-  FixedClock clock{QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9))};
-  PlayLog log{clock, dir.path()};
 };
 
 TEST_F(PrlFiles, LoadPrlReadsTheFileOrChangesNothing) {
@@ -255,7 +292,7 @@ TEST_F(PrlFiles, IsPrlFileCases) {
     const char* name;
     QByteArray bytes;
     int expected;
-    bool logged;
+    bool refused;  // read, but not a play list (the case callers log)
   } cases[] = {
       {"version 2", Header(), 1, false},
       {"version 1.0 magic", Header({"Tevro Play List - Version 1.0"}), 1, false},
@@ -268,17 +305,15 @@ TEST_F(PrlFiles, IsPrlFileCases) {
   };
   int n = 0;
   for (const Case& c : cases) {
-    QFile::remove(log.FilePath());
     const QString path = Write(QStringLiteral("f%1.prl").arg(n++), c.bytes);
-    EXPECT_EQ(IsPrlFile(path, &log), c.expected) << c.name;
-    const QByteArray expectedLog = "\"06/05/2024\",\"07:08:09\",\"ERR\",\"File Is Not a PRL Play List\",\"" +
-                                   path.toUtf8() + "\"\r\n";
-    EXPECT_EQ(LogBytes(), c.logged ? expectedLog : QByteArray()) << c.name;
+    bool refused = !c.refused;
+    EXPECT_EQ(IsPrlFile(path, &refused), c.expected) << c.name;
+    EXPECT_EQ(refused, c.refused) << c.name;
+    EXPECT_EQ(IsPrlFile(path), c.expected) << c.name;
   }
-  QFile::remove(log.FilePath());
-  EXPECT_EQ(IsPrlFile(dir.filePath("missing.prl"), &log), 0);
-  EXPECT_EQ(IsPrlFile(Write("nolog.prl", QByteArray(40, 'z')), nullptr), 0);
-  EXPECT_TRUE(LogBytes().isEmpty());
+  bool refused = true;
+  EXPECT_EQ(IsPrlFile(dir.filePath("missing.prl"), &refused), 0);
+  EXPECT_FALSE(refused);
 }
 
 }  // namespace

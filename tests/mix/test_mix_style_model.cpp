@@ -305,6 +305,22 @@ TEST_F(MixStyleModelTest, StartUpWritesDefaultsWhenNoUsableTable) {
   EXPECT_EQ(model.currentStyleName(), "DEF1");
 }
 
+TEST_F(MixStyleModelTest, DefaultStylesWrittenAreAnnouncedUnwritableOnesLogged) {
+  ASSERT_TRUE(model.WriteDefaultStyles(dir.path()));
+  EXPECT_EQ(dialogs.Texts(), QStringList{"Default Mix Styles created!"});
+  EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Information);
+  EXPECT_FALSE(QFile::exists(log.FilePath()));
+
+  dialogs.messages.clear();
+  const QString folder = dir.filePath("missing");
+  EXPECT_FALSE(model.WriteDefaultStyles(folder));
+  EXPECT_TRUE(dialogs.Texts().isEmpty());
+  QFile f(log.FilePath());
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().contains("\"ERR\",\"Can't create default mix styles\",\"" + (folder + "/MxStyles.txt").toUtf8() +
+                                   "\"\r\n"));
+}
+
 TEST_F(MixStyleModelTest, StartUpWithATableAppliesNothing) {
   WriteTable(kTable);
   model.StartUp("SLOW");

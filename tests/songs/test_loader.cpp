@@ -100,6 +100,16 @@ TEST_F(LoaderTest, CancelledDialogAndForeignPlayListAreReported) {
   EXPECT_EQ(dialogs.messages[0].text, fake + " is not a KORVO xa Play List");
   EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
   EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(LogText(), "\"01/03/2024\",\"10:00:00\",\"ERR\",\"File Is Not a PRL Play List\",\"" + fake + "\"\r\n");
+
+  // Too short to be tested at all: refused without a log entry.
+  QFile::remove(log.FilePath());
+  const QString tiny = Folder() + "tiny.prl";
+  WriteFile(tiny, "\"Tevro\"");
+  dialogs.openFiles.enqueue({tiny});
+  loader.LoadClips(ClipLoader::kPrl);
+  EXPECT_EQ(dialogs.messages.last().text, tiny + " is not a KORVO xa Play List");
+  EXPECT_EQ(LogText(), "");
 }
 
 TEST_F(LoaderTest, PlayListGoesInAtTheCurrentItemWithItsHeader) {
@@ -132,6 +142,64 @@ TEST_F(LoaderTest, M3uWithCrLfGivesCleanPathsAndTitles) {
   EXPECT_EQ(model.At(0).path, "/music/One.mp3");
   EXPECT_EQ(LastStatus(), "Songs List Loaded");
   EXPECT_TRUE(LogText().contains("\"ACC\",\"M3U Play List Imported\",\"" + m3u + "\""));
+}
+
+// Lists as other players and old stations write them, through the "Import m3u List"
+// command: what goes in, what the status line says and what the play log gets.
+TEST_F(LoaderTest, M3uListsOfOtherPlayers) {
+  qputenv("KORVO_DRIVE_C", (Folder() + "drive_c").toUtf8());
+  struct Case {
+    const char* fixture;
+    QStringList titles;
+    QString status;
+    QStringList logEvents;
+  } cases[] = {
+      {"linux_player.m3u8", {QStringLiteral("Caf\u00e9 Noir"), "Blank Edges"}, "Songs List Loaded, 1 line not used",
+       {"M3U Play List Imported", "M3U Lines Not Used: 1"}},
+      {"old_station_cr.m3u",
+       {QStringLiteral("Don\u2019t Stop"), QStringLiteral("\u201cHit\u201d")},
+       "Songs List Loaded",
+       {"M3U Play List Imported"}},
+      {"windows_utf16le.m3u",
+       {QStringLiteral("\u00dcber"), "Two Words"},
+       "Songs List Loaded",
+       {"M3U Play List Imported"}},
+      {"mac_utf16be.m3u", {QStringLiteral("\u201cQuoted\u201d")}, "Songs List Loaded", {"M3U Play List Imported"}},
+      {"streams_only.m3u", {}, "No clips found in the M3U list, 2 lines not used",
+       {"No Clips in M3U Play List", "M3U Lines Not Used: 2"}},
+  };
+  for (const Case& c : cases) {
+    model.Clear();
+    statuses.clear();
+    QFile::remove(log.FilePath());
+    const QString path = qEnvironmentVariable("KORVO_FIXTURES") + "/m3u/" + c.fixture;
+    ASSERT_TRUE(QFile::exists(path)) << c.fixture;
+    dialogs.openFiles.enqueue({path});
+    loader.LoadClips(ClipLoader::kM3u);
+    EXPECT_EQ(Titles(), c.titles) << c.fixture;
+    EXPECT_EQ(LastStatus(), c.status) << c.fixture;
+    QStringList events;
+    for (const QString& line : LogText().split("\r\n", Qt::SkipEmptyParts)) events << line.section("\",\"", 3, 3);
+    EXPECT_EQ(events, c.logEvents) << c.fixture;
+    EXPECT_TRUE(LogText().endsWith(",\"" + path + "\"\r\n")) << c.fixture;
+  }
+  qunsetenv("KORVO_DRIVE_C");
+  EXPECT_TRUE(dialogs.fileDialogs[0].filter.section(";;", 0, 0).contains("*.m3u8"));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(LoaderTest, DroppedM3uListsAreImported) {
+  const QString m3u = Folder() + "a.m3u", m3u8 = Folder() + "b.M3U8";
+  WriteFile(m3u, "/music/One.mp3\n");
+  WriteFile(m3u8, "\xEF\xBB\xBF/music/Two.mp3\n");
+  Fill(1);
+  list.SelectItem(0);
+  loader.DropFiles({m3u});
+  EXPECT_EQ(Titles(), QStringList({"One", "clip0"}));
+  loader.DropFiles({m3u8, "/d/x.mp3"});
+  EXPECT_EQ(Titles(), QStringList({"One", "Two", "clip0", "x"}));
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(LogText().count("\"M3U Play List Imported\""), 2);
 }
 
 TEST_F(LoaderTest, DroppedMp3sFollowTheCurrentItemInTheirOrder) {

@@ -21,7 +21,7 @@ class ToolsTest : public PlaylistFixture {
       : feed(list, decks, log, StatusSink()),
         search(list, feed, dialogs, StatusSink(), [this] { ++focusMoves; }),
         tools(list, dialogs, log, folders, StatusSink(), [this] { ++releases; }),
-        favourites(list, decks, dialogs, Folder()) {}
+        favourites(list, decks, dialogs, Folder(), &log) {}
 
   PlayerFeed feed;
   ListSearch search;
@@ -68,6 +68,36 @@ TEST_F(ToolsTest, SaveWritesTheListAndReadsBack) {
   EXPECT_EQ(tools.SavePlayList(), -1);
   EXPECT_EQ(dialogs.messages.last().title, "KORVO couldn't create out file");
   EXPECT_EQ(dialogs.messages.last().text, Folder() + "no/such/folder/x.prl");
+}
+
+// A play list value cannot hold a double quote: such clips are left out of the file, the
+// header counts what is written, and the operator and the play log are told which.
+TEST_F(ToolsTest, SaveLeavesOutClipsWithQuotesAndSaysWhich) {
+  model.Insert(0, {MakeClipEntry("/music/a.mp3"), MakeClipEntry("/music/12\" Mix.mp3"), MakeClipEntry("/music/b.mp3"),
+                   MakeClipEntry("/music/\"Live\".mp3")});
+  dialogs.saveFiles.enqueue(Folder() + "q.prl");
+  EXPECT_EQ(tools.SavePlayList(), 0);
+
+  PrlPlayList back;
+  ASSERT_EQ(prl::LoadPrl(Folder() + "q.prl", back), 0);
+  EXPECT_EQ(back.header.Value(PrlField::Clips), "2");
+  EXPECT_EQ(back.clips, (QList<PrlClip>{{"00:00:00:00", "/music/a.mp3"}, {"00:00:00:00", "/music/b.mp3"}}));
+
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Warning);
+  EXPECT_TRUE(dialogs.messages[0].text.endsWith(":\n/music/12\" Mix.mp3\n/music/\"Live\".mp3"))
+      << qPrintable(dialogs.messages[0].text);
+  const QString path = Folder() + "q.prl";
+  EXPECT_EQ(LogText(), "\"01/03/2024\",\"10:00:00\",\"ACC\",\"Play List Saved\",\"" + path + "\"\r\n" +
+                           "\"01/03/2024\",\"10:00:00\",\"ERR\",\"Clips Not Saved: 2\",\"" + path + "\"\r\n");
+
+  // Nothing to tell when every clip could be written.
+  model.Clear();
+  Fill(2);
+  dialogs.saveFiles.enqueue(Folder() + "plain.prl");
+  EXPECT_EQ(tools.SavePlayList(), 0);
+  EXPECT_EQ(dialogs.messages.size(), 1);
+  EXPECT_FALSE(LogText().contains("plain.prl\"\r\n\"01/03/2024\",\"10:00:00\",\"ERR\""));
 }
 
 TEST_F(ToolsTest, FindInPathsIgnoresCaseAndNoAtEveryMatchEndsNotFound) {
@@ -123,6 +153,21 @@ TEST_F(ToolsTest, FavouriteAddedTwiceGivesTwoLinesUnderAOneClipHeader) {
   ASSERT_EQ(prl::LoadPrl(Folder() + "favorits.prl", fav), 0);
   EXPECT_EQ(fav.header.Value(PrlField::Clips), "1");
   EXPECT_EQ(fav.clips, (QList<PrlClip>{{"00:04:00:00", "/music/clip1.mp3"}, {"00:04:00:00", "/music/clip1.mp3"}}));
+}
+
+TEST_F(ToolsTest, FavouriteWithAQuoteInItsPathIsRefusedAndLogged) {
+  model.Insert(0, {MakeClipEntry("/music/12\" Mix.mp3")});
+  decks.deck[2].state = State::Playing;
+  decks.deck[2].title = "12\" Mix";
+  Answers({Dialogs::Answer::Yes});
+  EXPECT_EQ(favourites.AddToFavourites(), -1);
+  ASSERT_EQ(dialogs.messages.size(), 2);
+  EXPECT_EQ(dialogs.messages[1].text,
+            "'/music/12\" Mix.mp3' can't be added to favorits, its path holds a double quote");
+  EXPECT_EQ(dialogs.messages[1].icon, Dialogs::Icon::Warning);
+  EXPECT_EQ(LogText(),
+            "\"01/03/2024\",\"10:00:00\",\"ERR\",\"Clip Not Added to Favorits\",\"" + Folder() + "favorits.prl\"\r\n");
+  EXPECT_FALSE(QFileInfo::exists(Folder() + "favorits.prl"));
 }
 
 TEST_F(ToolsTest, FavouriteNeedsAClipOnAirAndAYes) {

@@ -1,24 +1,25 @@
 // The style table file "MxStyles.txt": every fifteen quoted texts form one style, in
-// file order; what stands between the quotes carries no meaning.
+// file order; what stands between the quotes carries no meaning. Here rather than with
+// the mix panels so that every program of the suite can read the table.
 #pragma once
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
-#include "mix/MixStyle.h"
-
-class Dialogs;
-class PlayLog;
+#include "formats/MixStyle.h"
 
 namespace stylefile {
 
 inline constexpr char kFileName[] = "MxStyles.txt";
 inline constexpr int kReadFailed = -1;
 
+// folder + "MxStyles.txt" (folder with or without its trailing '/').
+QString StyleFilePath(const QString& folder);
+
 // A row with fewer than fifteen texts keeps empty texts for the rest; texts longer than
 // 255 characters are cut; an opening quote without a closing one takes the rest of the
-// data.
+// data. The file is read as UTF-8 or as the old code page as a whole (see StationText).
 StyleTable ParseStyles(QByteArrayView data);
 
 // Reads folder + "MxStyles.txt". 0 or more styles into table, or kReadFailed (table
@@ -28,9 +29,8 @@ int ReadStyleFile(const QString& folder, StyleTable& table);
 // The two built-in styles, "ADVS" then "DEF1", as the file holds them (CR LF line ends).
 QByteArray DefaultStylesBytes();
 
-// Replaces folder + "MxStyles.txt" with the built-in styles. On failure logs "ERR" /
-// "Can't create default mix styles" / path and returns false; on success shows
-// "Default Mix Styles created!" and returns true. log and dialogs may be null.
-bool WriteDefaultStyles(const QString& folder, PlayLog* log, Dialogs* dialogs);
+// Replaces folder + "MxStyles.txt" with the built-in styles; false when it cannot be
+// written. Telling the user and the play log is the caller's.
+bool WriteDefaultStyles(const QString& folder);
 
 }  // namespace stylefile

@@ -1,4 +1,4 @@
-#include "mix/MixStyle.h"
+#include "formats/MixStyle.h"
 
 #include <limits>
 

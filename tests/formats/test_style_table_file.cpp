@@ -4,11 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "mix/MixSettings.h"
-#include "mix/StyleFile.h"
-#include "platform/Clock.h"
-#include "platform/PlayLog.h"
-#include "support/ScriptedDialogs.h"
+#include "formats/StyleTableFile.h"
 
 namespace {
 
@@ -44,11 +40,6 @@ TEST(StyleFile, TwentyTextsGiveASecondRowWithFieldsZeroToFour) {
   ASSERT_EQ(t.Size(), 2);
   EXPECT_EQ(t.Row(1).fields[4], "4");
   for (int f = 5; f < MixStyle::kFieldCount; ++f) EXPECT_TRUE(t.Row(1).fields[f].isEmpty()) << f;
-  // Missing fields count as 0 and are then clamped.
-  const StyleParameters p = ParametersOf(t.Row(1));
-  EXPECT_EQ(p.outSpeedStep, 0);
-  EXPECT_EQ(p.mixTimerInterval, 10);
-  EXPECT_EQ(p.styleStartVolume, 0);
 }
 
 TEST(StyleFile, OddContent) {
@@ -75,74 +66,61 @@ TEST(StyleFile, OddContent) {
   }
 }
 
-TEST(StyleFile, NumbersAreReadLikeTheOldConversionAndClamped) {
+// Style names typed on the old stations are in their code page; one such byte anywhere
+// makes the whole table read that way.
+TEST(StyleFile, OldCodePageNamesAndUtf8Names) {
+  struct Case {
+    const char* name;
+    QByteArray data;
+    QStringList names;
+  } cases[] = {
+      {"UTF-8", "\"Caf\xC3\xA9\"", {QStringLiteral("Caf\u00e9")}},
+      {"Windows-1252 quotes and dash",
+       "\"\x93Soft\x94 \x96 \x85\"",
+       {QStringLiteral("\u201cSoft\u201d \u2013 \u2026")}},
+      {"one old byte decides for the whole file",
+       Quoted(Numbered("Caf\xC3\xA9", 15), ",") + "\"\x80uro\"",
+       {QStringLiteral("Caf\u00c3\u00a9"), QStringLiteral("\u20acuro")}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(stylefile::ParseStyles(c.data).Names(), c.names) << c.name;
+}
+
+TEST(StyleFile, NumbersAreReadLikeTheOldConversion) {
   struct Case {
     const char* text;
     int number;
-  } numbers[] = {{"42", 42},   {"  7x", 7},    {"-3", -3},         {"+5", 5},
-                 {"", 0},      {"abc", 0},     {"99999999999", 2147483647},
+  } numbers[] = {{"42", 42},
+                 {"  7x", 7},
+                 {"-3", -3},
+                 {"+5", 5},
+                 {"", 0},
+                 {"abc", 0},
+                 {"99999999999", 2147483647},
                  {"-99999999999", -2147483647 - 1}};
   for (const Case& c : numbers) EXPECT_EQ(StyleNumber(c.text), c.number) << c.text;
-
-  MixStyle s;
-  s.fields = {"X", "61", "-3", "7", "11", "4", "5", "", "", "100", "0", "0", "0", "0", "0"};
-  EXPECT_EQ(ParametersOf(s), (StyleParameters{60, 0, 1, 10, 3, 10, 95}));
-  s.fields = {"X", "-1", "46", "0", "-1", "-1", "51", "", "", "-5", "0", "0", "0", "0", "0"};
-  EXPECT_EQ(ParametersOf(s), (StyleParameters{0, 45, 0, 0, 0, 50, 0}));
 }
 
-TEST(StyleForClip, AdvertsOnAndOff) {
-  struct Case {
-    const char* title;
-    bool advertsOn;
-    const char* expected;
-  } cases[] = {
-      {"* Spot 1", true, "ADVS"},
-      {"Song", true, "SET"},
-      {"*Song", true, "SET"},
-      {"* Spot 1", false, "MINE"},
-      {"Song", false, "MINE"},
-  };
-  for (const Case& c : cases) EXPECT_EQ(StyleForClip(c.title, c.advertsOn, "SET", "MINE"), c.expected) << c.title;
-}
-
-class StyleFiles : public ::testing::Test {
- protected:
-  void SetUp() override { log.SetEnabled(true); }
+TEST(StyleFiles, DefaultFileExactBytesAndReadBack) {
   QTemporaryDir dir;
-  FixedClock clock{QDateTime(QDate(2024, 5, 6), QTime(7, 8, 9))};
-  PlayLog log{clock, dir.path()};
-  ScriptedDialogs dialogs;
-};
-
-TEST_F(StyleFiles, DefaultFileExactBytesAndReadBack) {
-  ASSERT_TRUE(stylefile::WriteDefaultStyles(dir.path(), &log, &dialogs));
+  ASSERT_TRUE(stylefile::WriteDefaultStyles(dir.path()));
   QFile f(dir.filePath("MxStyles.txt"));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   QFile golden(qEnvironmentVariable("KORVO_FIXTURES") + "/styles/default_MxStyles.txt");
   ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
   EXPECT_EQ(f.readAll(), golden.readAll());
-  EXPECT_EQ(dialogs.Texts(), QStringList{"Default Mix Styles created!"});
-  EXPECT_FALSE(QFile::exists(log.FilePath()));
 
   StyleTable table;
   ASSERT_EQ(stylefile::ReadStyleFile(dir.path() + "/", table), 2);
-  EXPECT_EQ(ParametersOf(table.Row(0)), (StyleParameters{1, 0, 1, 2, 0, 10, 0}));
-  EXPECT_EQ(ParametersOf(table.Row(1)), (StyleParameters{6, 0, 1, 2, 0, 10, 95}));
+  EXPECT_EQ(table.Names(), (QStringList{"ADVS", "DEF1"}));
   EXPECT_EQ(table.Row(1).Field(StyleField::StoredInStep), "46");
+  EXPECT_EQ(table.Row(1).Field(StyleField::StyleStartVolume), "95");
+  EXPECT_EQ(stylefile::StyleFilePath(dir.path()), dir.filePath("MxStyles.txt"));
+  EXPECT_EQ(stylefile::StyleFilePath(dir.path() + "/"), dir.filePath("MxStyles.txt"));
 }
 
-TEST_F(StyleFiles, DefaultFileThatCannotBeWrittenIsLogged) {
-  const QString folder = dir.filePath("missing");
-  EXPECT_FALSE(stylefile::WriteDefaultStyles(folder, &log, &dialogs));
-  EXPECT_TRUE(dialogs.Texts().isEmpty());
-  QFile f(log.FilePath());
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), "\"06/05/2024\",\"07:08:09\",\"ERR\",\"Can't create default mix styles\",\"" +
-                             (folder + "/MxStyles.txt").toUtf8() + "\"\r\n");
-}
-
-TEST_F(StyleFiles, UnreadableFilesLeaveTheTableAlone) {
+TEST(StyleFiles, UnwritableAndUnreadableFiles) {
+  QTemporaryDir dir;
+  EXPECT_FALSE(stylefile::WriteDefaultStyles(dir.filePath("missing")));
   StyleTable table(QList<MixStyle>{MixStyle{{"KEEP"}}});
   EXPECT_EQ(stylefile::ReadStyleFile(dir.path(), table), stylefile::kReadFailed);
   QFile(dir.filePath("MxStyles.txt")).open(QIODevice::WriteOnly);  // empty

@@ -1,11 +1,10 @@
-#include "mix/StyleFile.h"
+#include "formats/StyleTableFile.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include "formats/QuotedValues.h"
-#include "platform/Dialogs.h"
-#include "platform/PlayLog.h"
+#include "formats/StationText.h"
 
 namespace stylefile {
 
@@ -14,19 +13,20 @@ namespace {
 // A style table is a few kilobytes; anything far larger is not one.
 constexpr qint64 kMaxFileBytes = 16LL * 1024 * 1024;
 
-QString FilePath(const QString& folder) {
+}  // namespace
+
+QString StyleFilePath(const QString& folder) {
   if (folder.isEmpty() || folder.endsWith(u'/')) return folder + QString::fromLatin1(kFileName);
   return folder + u'/' + QString::fromLatin1(kFileName);
 }
 
-}  // namespace
-
 StyleTable ParseStyles(QByteArrayView data) {
   QList<MixStyle> rows;
+  const stationtext::Encoding encoding = stationtext::EncodingOf(data);
   int field = 0;
   quoted::ForEachValue(data, [&](QByteArrayView value) {
     if (field == 0) rows.append(MixStyle{});
-    rows.last().fields[field] = quoted::DecodeValue(value).left(MixStyle::kMaxFieldChars);
+    rows.last().fields[field] = stationtext::Decode(value, encoding).left(MixStyle::kMaxFieldChars);
     field = (field + 1) % MixStyle::kFieldCount;
     return true;
   });
@@ -34,7 +34,7 @@ StyleTable ParseStyles(QByteArrayView data) {
 }
 
 int ReadStyleFile(const QString& folder, StyleTable& table) {
-  QFile file(FilePath(folder));
+  QFile file(StyleFilePath(folder));
   if (!file.open(QIODevice::ReadOnly)) return kReadFailed;
   const qint64 size = file.size();
   if (size <= 0 || size > kMaxFileBytes) return kReadFailed;
@@ -50,20 +50,10 @@ QByteArray DefaultStylesBytes() {
       "\"DEF1\",\"6\",\"0\",\"1\",\"2\",\"0\",\"10\",\"46\",\"1\",\"95\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n");
 }
 
-bool WriteDefaultStyles(const QString& folder, PlayLog* log, Dialogs* dialogs) {
-  const QString path = FilePath(folder);
+bool WriteDefaultStyles(const QString& folder) {
   const QByteArray bytes = DefaultStylesBytes();
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-  if (!written) {
-    if (log) log->WritePlayLog(QStringLiteral("ERR"), QStringLiteral("Can't create default mix styles"), path);
-    return false;
-  }
-  if (dialogs) {
-    dialogs->Message(QStringLiteral("Default Mix Styles created!"), QStringLiteral("KORVO XA"),
-                     Dialogs::Icon::Information);
-  }
-  return true;
+  QSaveFile file(StyleFilePath(folder));
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 }  // namespace stylefile
