@@ -22,7 +22,7 @@ struct StationSettings {
   int advertsLoadingType = 0;
   bool keepPlayLog = false;
 
-  // Reads every value in the settings table's order; missing values give the defaults.
+  // Reads every value; missing values give the settings table's fallbacks.
   // Start-up then calls NormaliseFps (any FPS but 25 and 30 counts as 25).
   void Read(const SettingsStore& store);
   void NormaliseFps() {
