@@ -5,7 +5,7 @@
 #include "deck/Equalizer.h"
 #include "deck/MasterFader.h"
 #include "platform/Dialogs.h"
-#include "platform/SettingsKeys.h"
+#include "platform/SettingsTable.h"
 #include "platform/SettingsStore.h"
 
 namespace {

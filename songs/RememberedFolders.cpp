@@ -1,6 +1,6 @@
 #include "songs/RememberedFolders.h"
 
-#include "platform/SettingsKeys.h"
+#include "platform/SettingsTable.h"
 #include "platform/SettingsStore.h"
 
 namespace {

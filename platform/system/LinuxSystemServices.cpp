@@ -1,6 +1,6 @@
 #include "platform/PlayLog.h"
 #include "platform/system/RebootRequester.h"
-#include "platform/SettingsKeys.h"
+#include "platform/SettingsTable.h"
 #include "platform/SettingsStore.h"
 #include "platform/system/LinuxSystemServices.h"
 
