@@ -62,8 +62,8 @@ struct FolderWalker::Level {
 FolderWalker::FolderWalker(std::vector<std::string> stopFolders) : stopFolders_(std::move(stopFolders)) {
   std::sort(stopFolders_.begin(), stopFolders_.end());
   const size_t levelBytes = sizeof(Level) * kLevelCount;
-  const size_t levelSpace = (levelBytes + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) *
-                            alignof(std::max_align_t);
+  const size_t levelSpace =
+      (levelBytes + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) * alignof(std::max_align_t);
   // Not value-initialised, so the untouched pages stay uncommitted.
   area_.reset(new char[levelSpace + kListingBytes * kLevelCount + kPathCapacity]);
   levels_ = new (area_.get()) Level[kLevelCount];
@@ -74,9 +74,8 @@ FolderWalker::FolderWalker(std::vector<std::string> stopFolders) : stopFolders_(
 FolderWalker::~FolderWalker() = default;
 
 bool FolderWalker::IsStopFolder(std::string_view path) const {
-  return !stopFolders_.empty() &&
-         std::binary_search(stopFolders_.begin(), stopFolders_.end(), path,
-                            [](std::string_view a, std::string_view b) { return a < b; });
+  return !stopFolders_.empty() && std::binary_search(stopFolders_.begin(), stopFolders_.end(), path,
+                                                     [](std::string_view a, std::string_view b) { return a < b; });
 }
 
 void FolderWalker::ReportFolder(const ProgressSink& onProgress) {

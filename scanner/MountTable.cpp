@@ -10,9 +10,8 @@ namespace scanner {
 namespace {
 
 // Disk file systems of Linux, Windows and macOS disks; fuseblk is ntfs-3g and exfat-fuse.
-constexpr const char* kDiskTypes[] = {"ext2",  "ext3",  "ext4",    "xfs", "btrfs", "f2fs",    "jfs",
-                                      "vfat",  "msdos", "exfat",   "ntfs", "ntfs3", "fuseblk", "hfsplus",
-                                      "nilfs2", "reiserfs"};
+constexpr const char* kDiskTypes[] = {"ext2",  "ext3",  "ext4", "xfs",   "btrfs",   "f2fs",    "jfs",    "vfat",
+                                      "msdos", "exfat", "ntfs", "ntfs3", "fuseblk", "hfsplus", "nilfs2", "reiserfs"};
 
 // The kernel writes blanks, tabs, newlines and backslashes in names as "\ooo".
 QByteArray Unescape(QByteArrayView field) {
@@ -57,8 +56,8 @@ QList<MountEntry> ReadMountTable() {
 
 bool IsRemovableDevice(const QString& sysRoot, const QByteArray& device) {
   // /sys/dev/block/M:m links to the device; a partition's flag is on its disk, one folder up.
-  const QString node = QFileInfo(sysRoot + QStringLiteral("/dev/block/") + QString::fromLatin1(device))
-                           .canonicalFilePath();
+  const QString node =
+      QFileInfo(sysRoot + QStringLiteral("/dev/block/") + QString::fromLatin1(device)).canonicalFilePath();
   if (node.isEmpty()) return false;
   const bool partition = QFileInfo::exists(node + QStringLiteral("/partition"));
   const QString disk = partition ? QFileInfo(node).path() : node;
@@ -70,8 +69,8 @@ RemovableProbe SystemRemovableProbe() {
 }
 
 bool IsFixedDisk(const MountEntry& mount, const RemovableProbe& removable) {
-  const bool diskType = std::any_of(std::begin(kDiskTypes), std::end(kDiskTypes),
-                                    [&](const char* type) { return mount.fsType == type; });
+  const bool diskType =
+      std::any_of(std::begin(kDiskTypes), std::end(kDiskTypes), [&](const char* type) { return mount.fsType == type; });
   if (!diskType || !mount.source.startsWith("/dev/")) return false;
   return !(removable && removable(mount.device));
 }

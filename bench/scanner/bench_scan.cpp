@@ -64,7 +64,8 @@ int MakeTree(const QString& root) {
         tree.Files(album, 1, "playlist%d.m3u", 64);
       }
   for (int y = 0; y < 20; ++y)
-    for (int m = 0; m < 10; ++m) tree.Files(QString::asprintf("Documents/%d/%02d", 2000 + y, m + 1), 50, "letter %03d.txt", 64);
+    for (int m = 0; m < 10; ++m)
+      tree.Files(QString::asprintf("Documents/%d/%02d", 2000 + y, m + 1), 50, "letter %03d.txt", 64);
   for (int p = 0; p < 65; ++p)
     for (int mod = 0; mod < 6; ++mod)
       for (int s = 0; s < 8; ++s)

@@ -79,17 +79,17 @@ TEST(MountTable, FixedDisksAreLocalBlockDevicesThatStay) {
 TEST(ScanPlan, WalksEachFixedDiskOnceAndEntersNoOtherMount) {
   const scanner::ScanPlan plan = scanner::PlanForMounts(scanner::ParseMountInfo(kMountInfo), kUsbIsRemovable);
   EXPECT_EQ(plan.roots, Strings({"/", "/home", "/data/my disk", "/mnt/win"}));
-  for (const char* mount : {"/proc", "/home", "/mnt/nas", "/media/usb", "/media/cdrom", "/srv/home-again",
-                            "/mnt/later", "/mnt/win", "/sys/fs/cgroup"})
+  for (const char* mount : {"/proc", "/home", "/mnt/nas", "/media/usb", "/media/cdrom", "/srv/home-again", "/mnt/later",
+                            "/mnt/win", "/sys/fs/cgroup"})
     EXPECT_NE(std::find(plan.stopFolders.begin(), plan.stopFolders.end(), mount), plan.stopFolders.end()) << mount;
 }
 
 // Given roots are walked as given; below them only mounts that are not fixed disks are kept out.
 TEST(ScanPlan, GivenRootsStopOnlyAtMountsThatAreNoFixedDisks) {
   const QStringList roots = {"/srv/music/", "relative", "/a/../b"};
-  const scanner::ScanPlan plan =
-      scanner::PlanForRoots(roots, scanner::ParseMountInfo(kMountInfo), kUsbIsRemovable);
-  EXPECT_EQ(plan.roots, (std::vector<std::string>{"/srv/music", QDir::current().filePath("relative").toStdString(), "/b"}));
+  const scanner::ScanPlan plan = scanner::PlanForRoots(roots, scanner::ParseMountInfo(kMountInfo), kUsbIsRemovable);
+  EXPECT_EQ(plan.roots,
+            (std::vector<std::string>{"/srv/music", QDir::current().filePath("relative").toStdString(), "/b"}));
   const auto stops = [&](const char* path) {
     return std::find(plan.stopFolders.begin(), plan.stopFolders.end(), path) != plan.stopFolders.end();
   };

@@ -62,8 +62,8 @@ TEST_F(TuneSweepTest, WritesTheProfileOfTheScanRootsAndReturnsTheCount) {
 
 // The library's own code stays hidden: the programs can bind nothing but FIND_main.
 TEST_F(TuneSweepTest, ExportsOnlyFindMain) {
-  for (const char* symbol : {"_ZN7scanner11ProfilePathEv", "_ZN7scanner18PlanForThisMachineEv",
-                             "_ZN5paths12DriveCFolderEv"})
+  for (const char* symbol :
+       {"_ZN7scanner11ProfilePathEv", "_ZN7scanner18PlanForThisMachineEv", "_ZN5paths12DriveCFolderEv"})
     EXPECT_EQ(library_.resolve(symbol), nullptr) << symbol;
 }
 
