@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <new>
 
 namespace scanner {
 
@@ -66,7 +67,8 @@ FolderWalker::FolderWalker(std::vector<std::string> stopFolders) : stopFolders_(
       (levelBytes + alignof(std::max_align_t) - 1) / alignof(std::max_align_t) * alignof(std::max_align_t);
   // Not value-initialised, so the untouched pages stay uncommitted.
   area_.reset(new char[levelSpace + kListingBytes * kLevelCount + kPathCapacity]);
-  levels_ = new (area_.get()) Level[kLevelCount];
+  levels_ = reinterpret_cast<Level*>(area_.get());
+  for (int i = 0; i < kLevelCount; ++i) new (levels_ + i) Level();
   buffers_ = area_.get() + levelSpace;
   path_ = buffers_ + kListingBytes * kLevelCount;
 }
@@ -128,7 +130,7 @@ void FolderWalker::Walk(std::string_view root, const ClipSink& onClip, const Pro
     if (type != DT_DIR && type != DT_REG) continue;
 
     const std::string_view nameView(name);
-    if (HoldsTemporary(nameView)) continue;
+    if (nameView.size() > NAME_MAX || HoldsTemporary(nameView)) continue;
     if (type == DT_REG && !EndsWithMp3(nameView)) continue;
 
     const size_t length = level.pathLength + 1 + nameView.size();

@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <algorithm>
 
 namespace scanner {
@@ -64,15 +67,22 @@ bool IsRemovableDevice(const QString& sysRoot, const QByteArray& device) {
   return ReadSmallFile(disk + QStringLiteral("/removable")) == "1";
 }
 
+QByteArray BlockDeviceOf(const MountEntry& mount) {
+  if (!mount.device.startsWith("0:")) return mount.device;
+  struct stat node;
+  if (stat(mount.source.constData(), &node) != 0 || !S_ISBLK(node.st_mode)) return mount.device;
+  return QByteArray::number(major(node.st_rdev)) + ':' + QByteArray::number(minor(node.st_rdev));
+}
+
 RemovableProbe SystemRemovableProbe() {
-  return [](const QByteArray& device) { return IsRemovableDevice(QStringLiteral("/sys"), device); };
+  return [](const MountEntry& mount) { return IsRemovableDevice(QStringLiteral("/sys"), BlockDeviceOf(mount)); };
 }
 
 bool IsFixedDisk(const MountEntry& mount, const RemovableProbe& removable) {
   const bool diskType =
       std::any_of(std::begin(kDiskTypes), std::end(kDiskTypes), [&](const char* type) { return mount.fsType == type; });
   if (!diskType || !mount.source.startsWith("/dev/")) return false;
-  return !(removable && removable(mount.device));
+  return !(removable && removable(mount));
 }
 
 }  // namespace scanner

@@ -28,8 +28,11 @@ QList<MountEntry> ReadMountTable();
 // Whether the block device "major:minor" is removable, as sysfs below sysRoot says; false
 // when it cannot be told.
 bool IsRemovableDevice(const QString& sysRoot, const QByteArray& device);
-using RemovableProbe = std::function<bool(const QByteArray& device)>;
-// The probe over the running system's /sys.
+// The block device behind a mount as "major:minor". Some file systems (btrfs) report a
+// device number of their own (major 0); the device node of the source tells the disk.
+QByteArray BlockDeviceOf(const MountEntry& mount);
+using RemovableProbe = std::function<bool(const MountEntry& mount)>;
+// The probe over the running system's /sys and /dev.
 RemovableProbe SystemRemovableProbe();
 
 // A file system on a fixed local disk: a disk file-system type backed by a block device

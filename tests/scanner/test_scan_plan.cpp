@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <algorithm>
 
 #include "ScopedEnv.h"
@@ -38,7 +41,7 @@ const char kMountInfo[] =
     "43 28 0:53 / /sys/fs/cgroup rw - cgroup2 cgroup2 rw\n"
     "damaged line\n";
 
-const auto kUsbIsRemovable = [](const QByteArray& device) { return device == "8:17"; };
+const auto kUsbIsRemovable = [](const MountEntry& mount) { return mount.device == "8:17"; };
 
 std::vector<std::string> Strings(std::initializer_list<const char*> list) { return {list.begin(), list.end()}; }
 
@@ -133,6 +136,23 @@ TEST(MountTable, TellsRemovableDisksFromSysfs) {
     bool removable;
   } cases[] = {{"8:16", true}, {"8:17", true}, {"254:0", false}, {"254:1", false}, {"253:0", false}, {"9:9", false}};
   for (const Case& c : cases) EXPECT_EQ(scanner::IsRemovableDevice(sys.path(), c.device), c.removable) << c.device;
+}
+
+// A btrfs stick reports a device number of its own; its source node names the disk.
+TEST(MountTable, FindsTheDiskBehindAFileSystemsOwnDeviceNumber) {
+  QByteArray node, numbers;
+  for (const QFileInfo& entry : QDir("/dev").entryInfoList(QDir::System)) {
+    struct stat info;
+    if (stat(QFile::encodeName(entry.filePath()).constData(), &info) == 0 && S_ISBLK(info.st_mode)) {
+      node = QFile::encodeName(entry.filePath());
+      numbers = QByteArray::number(major(info.st_rdev)) + ':' + QByteArray::number(minor(info.st_rdev));
+      break;
+    }
+  }
+  if (node.isEmpty()) GTEST_SKIP() << "no block device node in /dev";
+  EXPECT_EQ(scanner::BlockDeviceOf({"0:40", "/", "/media/stick", "btrfs", node}), numbers);
+  EXPECT_EQ(scanner::BlockDeviceOf({"8:17", "/", "/media/usb", "vfat", node}), "8:17");
+  EXPECT_EQ(scanner::BlockDeviceOf({"0:45", "/", "/run", "tmpfs", "tmpfs"}), "0:45");
 }
 
 }  // namespace
