@@ -122,6 +122,38 @@ TEST_F(AdvertClockTest, ManualAsksAndCancelDropsTheBlockButLoadBlockStillInserts
   EXPECT_TRUE(Blocks().isEmpty());
 }
 
+// The Manual question is modal: ticks keep coming while it is open and may take entries
+// from the block list under the check that asked.
+TEST_F(AdvertClockTest, TicksDuringTheManualQuestionNeitherRepeatNorLoseABlock) {
+  struct TickingDialogs final : Dialogs {
+    AdvertStation* station = nullptr;
+    QStringList asked;
+    Answer Message(const QString& text, const QString&, Icon, Buttons, Answer) override {
+      asked << text;
+      if (asked.size() == 1) station->TickAt(7, 59, 0);  // a minute passes before OK
+      return Answer::Ok;
+    }
+    QStringList OpenFiles(const QString&, const QString&, const QString&, bool) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString Folder(const QString&, const QString&) override { return {}; }
+    QString Text(const QString&, const QString&, const QString&, bool* ok) override {
+      if (ok) *ok = false;
+      return {};
+    }
+  } ticking;
+  Adverts manual(songs, feed, timers, ticking, clock, log, {});
+  ticking.station = this;
+  QObject::disconnect(&timers, nullptr, &adverts, nullptr);
+  QObject::connect(&timers, &TimerTable::Timeout, &manual, [&manual](int id) { manual.OnTimer(id); });
+  ASSERT_EQ(manual.LoadAdvertList(WriteEpl({"08:00   LOGO1-1   A", "08:01   LOGO1-1   B", "12:30   LOGO1-1   C"})), 3);
+  manual.SetManual(true);
+
+  TickAt(7, 58, 0);
+  EXPECT_EQ(ticking.asked, QStringList({"Press OK to Load 08:00 clips", "Press OK to Load 08:01 clips"}));
+  EXPECT_EQ(SongTitles(), QStringList({"* 08:00 A", "* 08:01 B"}));
+  EXPECT_EQ(manual.List().Blocks().Entries(), QStringList({"12:30"}));
+}
+
 TEST_F(AdvertClockTest, LoadBlockAsksFirstAndLeavesTheBlockListAlone) {
   FillSongs(1, 0);
   LoadDay();
