@@ -35,5 +35,6 @@ void AdvertClockCheck::Check() {
 
 bool AskToLoadBlock(Dialogs& dialogs, const QString& blockTime) {
   return dialogs.Message(QStringLiteral("Press OK to Load %1 clips").arg(blockTime), QStringLiteral("KORVO XA"),
-                         Dialogs::Icon::None, Dialogs::Buttons::OkCancel, Dialogs::Answer::Ok) != Dialogs::Answer::Cancel;
+                         Dialogs::Icon::None, Dialogs::Buttons::OkCancel,
+                         Dialogs::Answer::Ok) != Dialogs::Answer::Cancel;
 }

@@ -1,10 +1,10 @@
 #include "adverts/AdvertInsertion.h"
 
+#include <vector>
+
 #include "adverts/AdvertList.h"
 #include "songs/PlayerFeed.h"
 #include "songs/SongsList.h"
-
-#include <vector>
 
 AdvertInsertion::AdvertInsertion(AdvertList& adverts, SongsList& songs, PlayerFeed& feed)
     : adverts_(adverts), songs_(songs), feed_(feed) {}

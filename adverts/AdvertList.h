@@ -7,7 +7,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <functional>
 
 #include "adverts/AdvertListModel.h"

@@ -87,8 +87,7 @@ void Adverts::LoadBlockNow() {
 }
 
 void Adverts::ImportAd() {
-  const QString path =
-      ChooseFile(dialogs_, AdvertsFolder(), QStringLiteral("MPEG Audio Files (*.mp3);;All Files (*)"));
+  const QString path = ChooseFile(dialogs_, AdvertsFolder(), QStringLiteral("MPEG Audio Files (*.mp3);;All Files (*)"));
   if (path.isEmpty()) return;
   // The name is shown in capitals like the planners' names; the path stays as the file
   // system spells it, which is case-sensitive here.

@@ -8,7 +8,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <functional>
 
 #include "adverts/AdvertClockCheck.h"

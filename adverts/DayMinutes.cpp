@@ -14,7 +14,8 @@ int FieldValue(QStringView field) {
   bool negative = false;
   if (i < field.size() && (field[i] == u'-' || field[i] == u'+')) negative = field[i++] == u'-';
   int value = 0;
-  for (; i < field.size() && field[i] >= u'0' && field[i] <= u'9'; ++i) value = value * 10 + (field[i].unicode() - u'0');
+  for (; i < field.size() && field[i] >= u'0' && field[i] <= u'9'; ++i)
+    value = value * 10 + (field[i].unicode() - u'0');
   return negative ? -value : value;
 }
 

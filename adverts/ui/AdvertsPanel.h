@@ -7,7 +7,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 
 class Adverts;

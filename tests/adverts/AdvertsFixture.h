@@ -3,11 +3,11 @@
 // it, a play log and a drive C folder in a temporary folder.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include "adverts/Adverts.h"
 #include "platform/Clock.h"
@@ -55,8 +55,8 @@ struct AdvertStation {
 
   // The standard day: two spots at 08:00, one at 12:30, loaded with adverts switched on.
   void LoadDay() {
-    ASSERT_EQ(adverts.LoadAdvertList(WriteEpl({"08:00   LOGO1-1   MORNING SPOT", "12:30   LOGO1-X   NOON SPOT",
-                                               "08:00   00000-S   SECOND SPOT"})),
+    ASSERT_EQ(adverts.LoadAdvertList(WriteEpl(
+                  {"08:00   LOGO1-1   MORNING SPOT", "12:30   LOGO1-X   NOON SPOT", "08:00   00000-S   SECOND SPOT"})),
               3);
     adverts.SetAdvertsEnabled(true);
   }

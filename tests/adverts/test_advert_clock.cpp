@@ -1,7 +1,7 @@
 // The advert check of timer 3 and the insertion of a block into the running songs list.
-#include "AdvertsFixture.h"
-
 #include <memory>
+
+#include "AdvertsFixture.h"
 
 namespace {
 
@@ -19,8 +19,7 @@ TEST_F(AdvertClockTest, BlockGoesInTwoMinutesAheadBeforeTheCurrentClipIntoTheFre
   EXPECT_EQ(Blocks(), QStringList({"08:00", "12:30"}));
 
   TickAt(7, 58, 0);
-  EXPECT_EQ(SongTitles(),
-            QStringList({"clip0", "* 08:00 MORNING SPOT", "* 08:00 SECOND SPOT", "clip1", "clip2"}));
+  EXPECT_EQ(SongTitles(), QStringList({"clip0", "* 08:00 MORNING SPOT", "* 08:00 SECOND SPOT", "clip1", "clip2"}));
   EXPECT_EQ(Blocks(), QStringList({"12:30"}));
   EXPECT_EQ(decks.Calls("load "), QStringList({"load 2 * 08:00 MORNING SPOT"}));
   EXPECT_EQ(decks.deck[2].path, DriveC() + "/Adverts/LOGO1-1.MP3");  // not on disk: still goes in
@@ -44,8 +43,8 @@ TEST_F(AdvertClockTest, BlocksRoundMidnightGoInTwoMinutesAhead) {
     const char* block;
     QTime due;
   } cases[] = {
-      {"00:00", QTime(23, 58)}, {"00:01", QTime(23, 59)}, {"00:02", QTime(0, 0)}, {"08:00", QTime(7, 58)},
-      {"23:59", QTime(23, 57)},
+      {"00:00", QTime(23, 58)}, {"00:01", QTime(23, 59)}, {"00:02", QTime(0, 0)},
+      {"08:00", QTime(7, 58)},  {"23:59", QTime(23, 57)},
   };
   for (const Case& c : cases) {
     const auto station = std::make_unique<AdvertStation>();

@@ -1,7 +1,7 @@
 // Loading and clearing the adverts list, the "ADVS" switch, and the list commands.
-#include "AdvertsFixture.h"
-
 #include <QSignalSpy>
+
+#include "AdvertsFixture.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
 // The adverts group as the operator meets it: captions, tips and columns, and a panel
 // that only shows the model and hands clicks to it.
-#include "AdvertsFixture.h"
-
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
@@ -10,6 +8,7 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include "AdvertsFixture.h"
 #include "adverts/ui/AdvertsPanel.h"
 
 namespace {

@@ -38,8 +38,8 @@ TEST(EplWriter, WritesTheDatedHeaderAndOneCrLfLineASpotAndReadsBack) {
 
 TEST(EplWriter, SpotsThatWouldNotReadBackAreLeftOutAndNamed) {
   const QList<AdvertSpot> spots = {
-      {"8:00", "LOGO1-1", "SHORT TIME", ""},   {"08:00", "LOGO1", "SHORT CODE", ""},
-      {"08:00", "LOGO1-1", "SAY \"HI\"", ""},  {"08:00", "LOGO1-1", QString(238, u'N'), ""},
+      {"8:00", "LOGO1-1", "SHORT TIME", ""},        {"08:00", "LOGO1", "SHORT CODE", ""},
+      {"08:00", "LOGO1-1", "SAY \"HI\"", ""},       {"08:00", "LOGO1-1", QString(238, u'N'), ""},
       {"08:00", "LOGO1-1", QString(237, u'N'), ""},
   };
   QTemporaryDir dir;
