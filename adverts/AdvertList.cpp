@@ -1,0 +1,105 @@
+#include "adverts/AdvertList.h"
+
+#include "formats/AdvertPath.h"
+#include "formats/EplReader.h"
+#include "platform/PlayLog.h"
+
+AdvertList::AdvertList(PlayLog& log, QObject* parent) : QObject(parent), log_(log) {
+  // The selection follows its row as rows come and go, as a list control's does.
+  connect(&model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+    if (selected_ >= first) selected_ += last - first + 1;
+  });
+  connect(&model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+    if (selected_ < first) return;
+    if (selected_ > last) {
+      selected_ -= last - first + 1;
+      return;
+    }
+    selected_ = -1;
+    emit selectionChanged(-1);
+  });
+  connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
+    selected_ = -1;
+    emit selectionChanged(-1);
+  });
+}
+
+int AdvertList::CurrentRow() {
+  if (Count() == 0) return -1;
+  int row = SelectedRow();
+  if (row < 0) {
+    row = topRow_ ? topRow_() : 0;
+    if (row < 0 || row >= Count()) row = 0;
+    SelectRow(row);
+  }
+  return row;
+}
+
+void AdvertList::SelectRow(int row) {
+  if (row < 0 || row >= Count()) return;
+  selected_ = row;
+  emit selectionChanged(row);
+}
+
+void AdvertList::RemoveBlockAt(int index) {
+  if (index < 0 || index >= blocks_.Count()) return;
+  blocks_.RemoveAt(index);
+  emit blocksChanged();
+}
+
+void AdvertList::ChooseBlock(int index) {
+  if (index == blocks_.Index()) return;
+  blocks_.SetIndex(index);
+  emit blocksChanged();
+}
+
+void AdvertList::SetBlockListEnabled(bool on) {
+  if (on == blockListEnabled_) return;
+  blockListEnabled_ = on;
+  emit controlsChanged();
+}
+
+void AdvertList::SetManual(bool on) {
+  manual_ = on;
+  loadBlockEnabled_ = on;
+  blockListEnabled_ = !on;
+  emit controlsChanged();
+}
+
+int AdvertList::LoadAdvertList(const QString& path, int loadingType) {
+  epl::EplContents contents;
+  if (epl::LoadEpl(path, contents) != 0) return epl::kReadFailed;
+  ClearAdvertList();
+  eplPath_ = path;
+  for (AdvertSpot& spot : contents.spots) {
+    spot.clipPath = AdvertClipPath(spot, loadingType);
+    blocks_.Add(spot.blockTime);
+  }
+  const int spots = int(contents.spots.size());
+  model_.Append(std::move(contents.spots));
+  SetStatusLabel(QStringLiteral("Ready"));
+  if (blocks_.Count() > 0) blocks_.SetIndex(0);
+  emit blocksChanged();
+  if (Count() > 0) SelectRow(0);
+  log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("AD's Play List Loaded"), path);
+  return spots;
+}
+
+void AdvertList::ClearAdvertList() {
+  SetStatusLabel(QString());
+  if (Count() == 0) return;
+  model_.Clear();
+  blocks_.Clear();
+  emit blocksChanged();
+  // Manual goes off without its handler: ">>" keeps whatever state it had.
+  manual_ = false;
+  blockListEnabled_ = true;
+  emit controlsChanged();
+  log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("AD's Play List Initialized"), QString());
+}
+
+void AdvertList::SetStatusLabel(const QString& text) {
+  if (text == statusLabel_) return;
+  statusLabel_ = text;
+  emit statusLabelChanged(statusLabel_);
+}
