@@ -201,11 +201,7 @@ int XA_Player::Rewind(int64_t frame) {
   return XA_SUCCESS;
 }
 
-void XA_Player::PublishFlush(int64_t base) {
-  voice_.flushReadIndex.store(voice_.ring.WriteIndex(), std::memory_order_release);
-  voice_.flushBase.store(base, std::memory_order_release);
-  expectedGen_ = voice_.flushGen.fetch_add(1, std::memory_order_acq_rel) + 1;
-}
+void XA_Player::PublishFlush(int64_t base) { expectedGen_ = voice_.PublishFlush(base); }
 
 bool XA_Player::FillRing() {
   if (!decoder_.IsOpen() || decodeEnded_) return false;
