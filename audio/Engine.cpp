@@ -77,6 +77,7 @@ void Engine::ProbeDevices() {
 }
 
 QList<XaOutputDevice> Engine::Devices() {
+  std::lock_guard<std::mutex> lock(mutex_);
   ProbeDevices();
   return devices_;
 }
@@ -120,19 +121,34 @@ void Engine::RebuildOutputs() {
 }
 
 bool Engine::AddVoice(Voice* voice) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (outputs_.empty()) RebuildOutputs();
   return slots_.Add(voice);
 }
 
-void Engine::RemoveVoice(Voice* voice) {
-  slots_.Remove(voice);
-  for (auto& out : outputs_) out->WaitForRendersInFlight();
+void Engine::RemoveVoice(std::unique_ptr<Voice> voice) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  slots_.Remove(voice.get());
+  // A render lasts a few ms; one still running after this long is stuck in its device.
+  constexpr auto kRenderLimit = std::chrono::seconds(2);
+  bool done = true;
+  for (auto& out : outputs_) done = out->WaitForRendersInFlight(kRenderLimit) && done;
+  if (!done) {
+    qWarning("audio: an output render did not finish; the player's voice is kept alive");
+    parked_.push_back(voice.release());
+  }
+}
+
+int Engine::ParkedVoices() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return int(parked_.size());
 }
 
 int Engine::RouteRate(int route) const { return routeRate_[route == kRouteMonitor ? 1 : 0].load(); }
 double Engine::RouteLatency(int route) const { return routeLatency_[route == kRouteMonitor ? 1 : 0].load(); }
 
 void Engine::SetOutputDevices(int mainIndex, int monitorIndex) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (mainIndex == mainIndex_ && monitorIndex == monitorIndex_ && !outputs_.empty()) return;
   mainIndex_ = mainIndex;
   monitorIndex_ = monitorIndex;
@@ -140,11 +156,13 @@ void Engine::SetOutputDevices(int mainIndex, int monitorIndex) {
 }
 
 void Engine::SetMasterVolume(int value) {
+  std::lock_guard<std::mutex> lock(mutex_);
   masterValue_ = qBound(1, value, 65535);
   mainGain_.store(MasterToGain(masterValue_));
 }
 
 float Engine::TakeMainPeak() {
+  std::lock_guard<std::mutex> lock(mutex_);
   float peak = 0.0f;
   for (auto& out : outputs_)
     if (out->RouteMask() & 1u) peak = std::max(peak, out->TakePeak());
@@ -152,11 +170,13 @@ float Engine::TakeMainPeak() {
 }
 
 void Engine::SetNullOutputRate(int rate) {
+  std::lock_guard<std::mutex> lock(mutex_);
   nullRate_ = rate;
   if (!outputs_.empty()) RebuildOutputs();
 }
 
 NullOutput* Engine::NullOutputFor(int route) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (outputs_.empty()) RebuildOutputs();
   for (auto& out : outputs_)
     if (out->RouteMask() & (1u << route)) return dynamic_cast<NullOutput*>(out.get());

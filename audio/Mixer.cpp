@@ -7,7 +7,7 @@
 bool VoiceSlots::Add(Voice* voice) {
   for (auto& slot : slots_) {
     Voice* expected = nullptr;
-    if (slot.compare_exchange_strong(expected, voice)) return true;
+    if (slot.compare_exchange_strong(expected, voice, std::memory_order_seq_cst)) return true;
   }
   return false;
 }
@@ -15,7 +15,7 @@ bool VoiceSlots::Add(Voice* voice) {
 void VoiceSlots::Remove(Voice* voice) {
   for (auto& slot : slots_) {
     Voice* expected = voice;
-    slot.compare_exchange_strong(expected, nullptr);
+    slot.compare_exchange_strong(expected, nullptr, std::memory_order_seq_cst);
   }
 }
 

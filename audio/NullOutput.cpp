@@ -30,6 +30,10 @@ void NullOutput::SetTap(Tap tap, void* context) {
   tap_.store(tap);
 }
 
+void NullOutput::Rendered(const float* out, int frames) {
+  if (Tap tap = tap_.load(std::memory_order_acquire)) tap(tapContext_.load(), out, frames);
+}
+
 void NullOutput::Run() {
   // Absolute deadlines: a late tick is followed by a short sleep, so the pace never drifts.
   std::vector<float> buffer(size_t(rate_) * 2);
@@ -43,7 +47,6 @@ void NullOutput::Run() {
     const int frames = int(due - framesDone);
     framesDone = due;
     Render(buffer.data(), frames);
-    if (Tap tap = tap_.load(std::memory_order_acquire)) tap(tapContext_.load(), buffer.data(), frames);
     deadline += kTick;
     const auto now = std::chrono::steady_clock::now();
     if (now - deadline > std::chrono::milliseconds(200)) deadline = now;  // stalled: do not race to catch up

@@ -12,7 +12,11 @@ constexpr double kRingSeconds = 0.4;  // short, so equaliser moves are heard pro
 constexpr auto kReportEvery = std::chrono::milliseconds(40);
 }  // namespace
 
-XA_Player::XA_Player(QObject* receiver) : relay_(receiver), buffer_(size_t(Voice::kMaxBlock) * 8 * 2) {}
+XA_Player::XA_Player(QObject* receiver)
+    : voicePtr_(std::make_unique<Voice>()),
+      voice_(*voicePtr_),
+      relay_(receiver),
+      buffer_(size_t(Voice::kMaxBlock) * 8 * 2) {}
 
 XA_Player::~XA_Player() {
   {
@@ -21,7 +25,7 @@ XA_Player::~XA_Player() {
   }
   wake_.notify_all();
   if (thread_.joinable()) thread_.join();
-  if (registered_) Engine::Instance().RemoveVoice(&voice_);
+  if (registered_) Engine::Instance().RemoveVoice(std::move(voicePtr_));
   wav_.Finish();
 }
 
