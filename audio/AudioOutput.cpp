@@ -1,5 +1,7 @@
 #include "audio/AudioOutput.h"
 
+#include "audio/Denormals.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -15,6 +17,7 @@
 // waits for: everything the render did with the voice happens before the voice is freed.
 void AudioOutput::Render(float* out, int frames) {
   renderSeq_.fetch_add(1, std::memory_order_seq_cst);
+  FlushDenormalsOnThisThread();  // a few cycles; the output's thread is not ours to set up
   const unsigned mask = routeMask_.load(std::memory_order_relaxed);
   MixVoices(slots_, out, frames, rate_, mask, mainGain_.load(std::memory_order_relaxed));
   if (mask & 1u) {
@@ -38,4 +41,12 @@ bool AudioOutput::WaitForRendersInFlight(std::chrono::milliseconds limit) const 
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
   return true;
+}
+
+void AudioOutput::SetLatency(double seconds) {
+  latency_.store(seconds, std::memory_order_relaxed);
+  if (!latencySinks_) return;
+  const unsigned mask = routeMask_.load(std::memory_order_relaxed);
+  for (int route = 0; route < 2; ++route)
+    if (mask & (1u << route)) latencySinks_[route].store(seconds, std::memory_order_relaxed);
 }

@@ -90,6 +90,7 @@ std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
     if (pa == paNoDevice) pa = paIndexOf_.front();
     out = std::make_unique<PaOutput>(slots_, mainGain_, pa);
     out->SetRouteMask(mask);
+    out->PublishLatencyTo(routeLatency_);
     if (!out->Start()) out.reset();
   }
   if (!out) {  // no device, or it would not open: keep time with the null output
@@ -107,6 +108,7 @@ std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
 
 void Engine::RebuildOutputs() {
   ProbeDevices();
+  for (auto& out : outputs_) pastUnderflows_ += out->Underflows();
   outputs_.clear();  // stops them: no render runs past this point
   auto resolve = [this](int index) {
     return (index >= 0 && index < int(paIndexOf_.size())) ? paIndexOf_[size_t(index)] : -1;
@@ -169,6 +171,13 @@ float Engine::TakeMainPeak() {
   return peak;
 }
 
+uint64_t Engine::OutputUnderflows() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  uint64_t total = pastUnderflows_;
+  for (auto& out : outputs_) total += out->Underflows();
+  return total;
+}
+
 void Engine::SetNullOutputRate(int rate) {
   std::lock_guard<std::mutex> lock(mutex_);
   nullRate_ = rate;
@@ -191,3 +200,4 @@ void xaudio_set_output_devices(int mainIndex, int monitorIndex) {
 void xaudio_set_master_volume(int value) { Engine::Instance().SetMasterVolume(value); }
 int xaudio_get_master_volume() { return Engine::Instance().MasterVolume(); }
 float xaudio_main_peak() { return Engine::Instance().TakeMainPeak(); }
+uint64_t xaudio_output_underflows() { return Engine::Instance().OutputUnderflows(); }

@@ -38,6 +38,7 @@ class Engine {
   void SetMasterVolume(int value);
   int MasterVolume() const { return masterValue_; }
   float TakeMainPeak();
+  uint64_t OutputUnderflows();
 
   // For tests and benchmarks: the null output's rate, and the null output serving a
   // route (nullptr when a device serves it).
@@ -64,6 +65,7 @@ class Engine {
   int mainIndex_ = -1;
   int monitorIndex_ = -1;
   std::vector<std::unique_ptr<AudioOutput>> outputs_;
+  uint64_t pastUnderflows_ = 0;  // of outputs closed since
   std::atomic<int> routeRate_[2] = {44100, 44100};
   std::atomic<double> routeLatency_[2] = {0.0, 0.0};
 };

@@ -1,5 +1,6 @@
 #include "audio/XaPlayer.h"
 
+#include "audio/Denormals.h"
 #include "audio/Engine.h"
 #include "audio/Mixer.h"
 
@@ -46,6 +47,7 @@ void XA_Player::Send(const XA_Message& message) {
 }
 
 void XA_Player::Run() {
+  FlushDenormalsOnThisThread();  // the equaliser and, for "wav:", the mix run here
   bool busy = false;
   while (true) {
     std::deque<XA_Message> commands;
