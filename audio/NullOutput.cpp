@@ -26,12 +26,15 @@ void NullOutput::Stop() {
 }
 
 void NullOutput::SetTap(Tap tap, void* context) {
+  tap_.store(nullptr);
+  // The same handshake as retiring a voice: a render that saw the old tap has finished.
+  WaitForRendersInFlight(std::chrono::seconds(60));
   tapContext_.store(context);
   tap_.store(tap);
 }
 
 void NullOutput::Rendered(const float* out, int frames) {
-  if (Tap tap = tap_.load(std::memory_order_acquire)) tap(tapContext_.load(), out, frames);
+  if (Tap tap = tap_.load(std::memory_order_seq_cst)) tap(tapContext_.load(), out, frames);
 }
 
 void NullOutput::Run() {

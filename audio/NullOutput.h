@@ -14,7 +14,7 @@ class NullOutput final : public AudioOutput {
   bool Start() override;
   void Stop() override;
   // Called with every rendered buffer on the pacing thread, inside the render (tests and
-  // benchmarks only).
+  // benchmarks only). Returns once the previous tap can no longer be running.
   using Tap = void (*)(void* context, const float* frames, int count);
   void SetTap(Tap tap, void* context);
 
