@@ -49,7 +49,7 @@ const char* xaudio_error_string(int code) {
     case XA_ERROR_INVALID_PARAMETERS: return "invalid parameters";
     case XA_ERROR_NO_INPUT: return "no input open";
     case XA_ERROR_OPEN_FAILED: return "cannot open input file (missing or unreadable)";
-    case XA_ERROR_INVALID_FORMAT: return "not an MPEG audio file (no decodable frame)";
+    case XA_ERROR_INVALID_FORMAT: return "not an MPEG audio file (it does not start with a run of MPEG frames)";
     case XA_ERROR_DECODE_FAILED: return "decoding failed";
     case XA_ERROR_SEEK_FAILED: return "seek failed";
     case XA_ERROR_NO_OUTPUT: return "no output";
