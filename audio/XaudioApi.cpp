@@ -57,13 +57,15 @@ const char* xaudio_error_string(int code) {
     case XA_ERROR_NOT_SUPPORTED: return "not supported";
     default: break;
   }
-  // Decoder errors: the library's own text, built once per code on first use.
+  // Decoder errors: the library's own text, all built on first use (thread-safe static).
   const int mpgError = XA_ERROR_DECODER_BASE - code;
   if (mpgError > 0 && mpgError < 64) {
-    static std::array<std::string, 64> texts;
-    std::string& text = texts[size_t(mpgError)];
-    if (text.empty()) text = std::string("decoder error: ") + mpg123_plain_strerror(mpgError);
-    return text.c_str();
+    static const std::array<std::string, 64> texts = [] {
+      std::array<std::string, 64> t;
+      for (int e = 1; e < 64; ++e) t[size_t(e)] = std::string("decoder error: ") + mpg123_plain_strerror(e);
+      return t;
+    }();
+    return texts[size_t(mpgError)].c_str();
   }
   return "unknown error";
 }

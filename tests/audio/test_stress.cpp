@@ -27,7 +27,7 @@ struct Outcome {
 // Every third player is deleted at once, while it still has commands queued.
 Outcome Churn(unsigned seed, int rounds) {
   const char* clips[] = {"tone440_44k_cbr.mp3", "mono22_id3v1.mp3", "sweep_vbr_xing.mp3", "text.mp3",
-                         "truncated_vbr.mp3"};
+                         "truncated_vbr.mp3", "no_such_file.mp3"};
   std::mt19937 random(seed);
   Outcome outcome;
   for (int round = 0; round < rounds; ++round) {
@@ -58,6 +58,11 @@ Outcome Churn(unsigned seed, int rounds) {
     if (round % 3 == 2) continue;  // deleted with work in flight
     if (!WaitUntil([&] { return Answers(p->log) >= sent; }, 20000)) ++outcome.unanswered;
     EXPECT_EQ(Answers(p->log), sent);
+    for (const XA_Message& m : p->log.messages) {  // reason texts, looked up on every thread
+      if (m.code == XA_MSG_NOTIFY_NACK) {
+        EXPECT_STRNE(xaudio_error_string(m.b), "unknown error");
+      }
+    }
     outcome.played += p->log.Find(XA_MSG_NOTIFY_PLAYER_STATE, 0, XA_STATE_PLAYING) >= 0;
   }
   return outcome;
