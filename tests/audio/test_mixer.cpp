@@ -91,6 +91,23 @@ TEST_F(MixerTest, FlushDropsBufferedAudioAndRestartsTheCountAtTheSeekTarget) {
   EXPECT_EQ(a.underruns.load(), 1u);
 }
 
+TEST_F(MixerTest, AFlushSeenLateNeverReplaysWhatAlreadyPlayed) {
+  // The output already read past the flush point before it saw the flush (what a render
+  // racing the decoder's seek could do): the frames it played must not come again.
+  b.route = kRouteNone;
+  FillConstant(a, 0.5f, 100);
+  a.flushReadIndex = a.ring.WriteIndex();
+  a.flushBase = 0;
+  FillConstant(a, 0.25f, 50);  // after the seek, not yet announced
+  Mix(slots, 200, 1u);
+  a.flushGen.fetch_add(1);
+  FillConstant(a, 0.125f, 50);
+  const auto out = Mix(slots, 100, 1u);
+  EXPECT_FLOAT_EQ(out[0], 0.125f);  // straight on, no second 0.25
+  EXPECT_FLOAT_EQ(out[98], 0.125f);
+  EXPECT_FLOAT_EQ(out[100], 0.0f);
+}
+
 TEST_F(MixerTest, EndedVoiceDrainsAtItsLastFrame) {
   b.route = kRouteNone;
   FillConstant(a, 0.5f, 70);
