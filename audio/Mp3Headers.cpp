@@ -97,11 +97,14 @@ Mp3Layout ReadMp3Layout(const QString& path) {
   Mp3Layout layout;
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) return layout;
-  const QByteArray head = f.read(10);
+  // Past the ID3v2 tags (some taggers add a second one in front of the first).
   int64_t start = 0;
-  if (head.size() == 10 && head.startsWith("ID3")) {
+  for (;;) {
+    if (!f.seek(start)) return layout;
+    const QByteArray head = f.read(10);
+    if (head.size() != 10 || !head.startsWith("ID3")) break;
     const auto* h = reinterpret_cast<const unsigned char*>(head.constData());
-    start = 10 + (int64_t(h[6] & 0x7f) << 21 | (h[7] & 0x7f) << 14 | (h[8] & 0x7f) << 7 | (h[9] & 0x7f));
+    start += 10 + (int64_t(h[6] & 0x7f) << 21 | (h[7] & 0x7f) << 14 | (h[8] & 0x7f) << 7 | (h[9] & 0x7f));
     if (h[5] & 0x10) start += 10;  // footer
   }
   const int64_t end = AudioEnd(f);

@@ -145,6 +145,11 @@ class Corpus : public ::testing::Test {
     damaged.replace(damaged.size() / 2, noise.size(), noise);
     ok = ok && Save(Path("corrupt.mp3"), damaged);
     ok = ok && Save(Path("ape.mp3"), Bytes(Path("cbr128.mp3")) + ApeTag());
+    // More ID3v2 tags in front of the file's own: a small one, then one padded with 6000
+    // bytes, more than the resync window.
+    const QByteArray small = QByteArray("ID3\x03\x00\x00\x00\x00\x00\x0a", 10) + QByteArray(10, '\0');
+    const QByteArray padded = QByteArray("ID3\x03\x00\x00\x00\x00\x2e\x70", 10) + QByteArray(6000, '\0');
+    ok = ok && Save(Path("three_id3v2.mp3"), small + padded + Bytes(Path("tagged.mp3")));
     // A little junk before the first frame, as some broken taggers leave.
     ok = ok && Save(Path("junk_start.mp3"), RandomBytes(700, 5) + Bytes(Path("vbr_no_xing.mp3")));
     // Not MPEG audio, named .mp3.
@@ -191,6 +196,7 @@ const MpegCase kMpegCases[] = {
     {"corrupt.mp3", 44100, 2, 0},
     {"short.mp3", 44100, 2, 128},
     {"junk_start.mp3", 44100, 2, 0},
+    {"three_id3v2.mp3", 44100, 2, 128},
 };
 
 TEST_F(Corpus, AnalyserMeasuresWhatAFullDecodeGives) {
