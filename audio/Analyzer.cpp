@@ -76,14 +76,21 @@ int xanalyzer_process_file(XA_Analyzer* analyzer, const char* path, XA_AnalyzerI
     mpg123_close(h);
     return XA_ERROR_INVALID_FORMAT;
   }
-  // Always a scan, never the Info header's figures alone: files joined with cat keep the
-  // first one's header, and damaged ones keep their size while losing frames. A scan reads
-  // frame headers only and is the length a full decode gives.
+  // The Info header's figures stand only when its byte count matches the audio in the
+  // file both ways: a file cut short keeps its header, and files joined with cat keep the
+  // first one's. Otherwise a scan (frame headers only) gives what a full decode gives.
   Mp3Length length;
-  if (!ScanMp3Length(h, layout, &length)) {
+  if (XingMatchesFile(layout)) {
+    length.samples = mpg123_length(h);
+    length.frames = layout.xing.frames;
+  } else if (!ScanMp3Length(h, layout, &length)) {
     const int mpgError = mpg123_errcode(h);
     mpg123_close(h);
     return mpgError > 0 ? XA_ERROR_DECODER_BASE - mpgError : XA_ERROR_INVALID_FORMAT;
+  }
+  if (length.samples <= 0 || length.frames <= 0) {
+    mpg123_close(h);
+    return XA_ERROR_INVALID_FORMAT;
   }
   mpg123_frameinfo fr{};
   mpg123_info(h, &fr);

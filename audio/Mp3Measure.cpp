@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <mutex>
 
 namespace {
@@ -23,6 +24,13 @@ mpg123_handle* NewMp3Handle(int extraFlags) {
   mpg123_param(h, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET | extraFlags, 0);
   mpg123_param(h, MPG123_RESYNC_LIMIT, kMp3ResyncLimit, 0);
   return h;
+}
+
+bool XingMatchesFile(const Mp3Layout& layout) {
+  const XingHeader& x = layout.xing;
+  if (!x.present || x.frames == 0 || x.bytes == 0) return false;
+  const int64_t frameBytes = std::max<int64_t>(layout.first.bytes, x.bytes / x.frames);
+  return std::llabs(layout.AudioBytes() - int64_t(x.bytes)) <= 2 * frameBytes;
 }
 
 bool ScanMp3Length(mpg123_handle* h, const Mp3Layout& layout, Mp3Length* length) {

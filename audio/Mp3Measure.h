@@ -22,6 +22,9 @@ struct Mp3Length {
   // opened, unscanned handle gives.
   bool gaplessLost = false;
 };
+// The Info header's frame and byte counts can stand for the file: its byte count agrees
+// with the audio bytes in the file to within two frames.
+bool XingMatchesFile(const Mp3Layout& layout);
 // Scans the open handle (frame headers only). False when nothing decodable was found.
 bool ScanMp3Length(mpg123_handle* handle, const Mp3Layout& layout, Mp3Length* length);
 

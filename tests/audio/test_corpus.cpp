@@ -139,10 +139,12 @@ class Corpus : public ::testing::Test {
     if (!ok) return false;
     // Two clips joined with cat: the first one's Info header speaks for the first only.
     ok = Save(Path("joined.mp3"), Bytes(Path("vbr_xing.mp3")) + Bytes(Path("other.mp3")));
-    // Damage in the middle: a few frames' worth of bytes overwritten.
+    // Damage in the middle, as a broken copy leaves it: a few frames' worth of bytes gone,
+    // and some garbled around the gap.
     QByteArray damaged = Bytes(Path("vbr_xing.mp3"));
-    const QByteArray noise = RandomBytes(1500, 7);
-    damaged.replace(damaged.size() / 2, noise.size(), noise);
+    damaged.remove(damaged.size() / 2, 1500);
+    const QByteArray noise = RandomBytes(300, 7);
+    damaged.replace(damaged.size() / 2 - 150, noise.size(), noise);
     ok = ok && Save(Path("corrupt.mp3"), damaged);
     ok = ok && Save(Path("ape.mp3"), Bytes(Path("cbr128.mp3")) + ApeTag());
     // More ID3v2 tags in front of the file's own: a small one, then one padded with 6000
