@@ -1,6 +1,7 @@
 // The analyser: layer, channels, bit rate, rate, frame count, exact duration and tags of
 // an MP3 file, from its headers only (used to count the play time of whole lists).
 #include "audio/Mp3Headers.h"
+#include "audio/Mp3Measure.h"
 #include "audio/xaudio.h"
 
 #include <mpg123.h>
@@ -8,17 +9,15 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <mutex>
-
 struct XA_Analyzer {
   mpg123_handle* handle = nullptr;
 };
 
 namespace {
 
-// A file without a Xing header is measured by scanning every frame header. libmpg123's own
-// reader asks the system for a few hundred bytes at a time, so a count of a whole list spent
-// most of its time in read() calls; QFile's buffer cuts them to one per 16 KB.
+// Files are measured by scanning every frame header. libmpg123's own reader asks the
+// system for a few hundred bytes at a time, so a count of a whole list spent most of its
+// time in read() calls; QFile's buffer cuts them to one per 16 KB.
 
 mpg123_ssize_t ReadFile(void* handle, void* buffer, size_t count) {
   auto* file = static_cast<QFile*>(handle);
@@ -43,13 +42,8 @@ QString Id3Text(const mpg123_string* s) {
 
 int xanalyzer_new(XA_Analyzer** analyzer) {
   if (!analyzer) return XA_ERROR_INVALID_PARAMETERS;
-  static std::once_flag once;
-  std::call_once(once, [] { mpg123_init(); });
-  int err = MPG123_OK;
-  mpg123_handle* h = mpg123_new(nullptr, &err);
+  mpg123_handle* h = NewMp3Handle();
   if (!h) return XA_ERROR_OUT_OF_MEMORY;
-  mpg123_param(h, MPG123_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
-  mpg123_param(h, MPG123_RESYNC_LIMIT, 4096, 0);
   mpg123_replace_reader_handle(h, ReadFile, SeekFile, nullptr);
   *analyzer = new XA_Analyzer{h};
   return XA_SUCCESS;
@@ -68,6 +62,10 @@ int xanalyzer_process_file(XA_Analyzer* analyzer, const char* path, XA_AnalyzerI
   const QFileInfo fi(file);
   if (!fi.isFile()) return XA_ERROR_OPEN_FAILED;
   if (fi.size() == 0) return XA_ERROR_INVALID_FORMAT;
+  // Only what starts as MPEG audio: a WAV file or noise can hold a false frame header
+  // that libmpg123 would take.
+  const Mp3Layout layout = ReadMp3Layout(file);
+  if (!layout.mpeg) return XA_ERROR_INVALID_FORMAT;
   mpg123_handle* h = analyzer->handle;
   QFile input(file);
   if (!input.open(QIODevice::ReadOnly)) return XA_ERROR_OPEN_FAILED;
@@ -78,27 +76,19 @@ int xanalyzer_process_file(XA_Analyzer* analyzer, const char* path, XA_AnalyzerI
     mpg123_close(h);
     return XA_ERROR_INVALID_FORMAT;
   }
-  // Trust a Xing/Info header only when the file still holds the bytes it announces: a
-  // cut-off download keeps its header and would otherwise report the full length.
-  const XingHeader xing = ReadXingHeader(file);
-  const Id3v1Tag v1 = ReadId3v1(file);
-  const int64_t audioBytes = fi.size() - xing.audioStart - (v1.present ? 128 : 0);
-  const bool xingUsable = xing.present && xing.frames > 0 && (xing.bytes == 0 || audioBytes + 4096 >= xing.bytes);
-  off_t samples = 0;
-  off_t frames = 0;
-  if (xingUsable) {
-    samples = mpg123_length(h);
-    frames = xing.frames;
-  } else {
-    if (mpg123_scan(h) != MPG123_OK) {
-      const int mpgError = mpg123_errcode(h);
-      mpg123_close(h);
-      return mpgError > 0 ? XA_ERROR_DECODER_BASE - mpgError : XA_ERROR_INVALID_FORMAT;
-    }
-    samples = mpg123_length(h);
-    frames = mpg123_framelength(h);
+  // The Info header's figures stand only when its byte count matches the audio in the
+  // file both ways: a file cut short keeps its header, and files joined with cat keep the
+  // first one's. Otherwise a scan (frame headers only) gives what a full decode gives.
+  Mp3Length length;
+  if (XingMatchesFile(layout)) {
+    length.samples = mpg123_length(h);
+    length.frames = layout.xing.frames;
+  } else if (!ScanMp3Length(h, layout, &length)) {
+    const int mpgError = mpg123_errcode(h);
+    mpg123_close(h);
+    return mpgError > 0 ? XA_ERROR_DECODER_BASE - mpgError : XA_ERROR_INVALID_FORMAT;
   }
-  if (samples <= 0 || frames <= 0) {
+  if (length.samples <= 0 || length.frames <= 0) {
     mpg123_close(h);
     return XA_ERROR_INVALID_FORMAT;
   }
@@ -107,21 +97,20 @@ int xanalyzer_process_file(XA_Analyzer* analyzer, const char* path, XA_AnalyzerI
   info->layer = fr.layer;
   info->channels = fr.mode == MPG123_M_MONO ? 1 : 2;
   info->frequency = int(rate);
-  info->frames = uint32_t(frames);
-  info->duration = uint32_t((int64_t(samples) * 1000 + rate / 2) / rate);
-  if (fr.vbr == MPG123_CBR || info->duration == 0) {
-    info->bitrate = fr.bitrate;
-  } else {
-    info->bitrate = int(audioBytes * 8 / int64_t(info->duration));  // kbit/s = bits per ms
-  }
+  info->frames = uint32_t(length.frames);
+  info->duration = uint32_t((length.samples * 1000 + rate / 2) / rate);
+  info->bitrate = AverageKbps(layout, length.frames, int(mpg123_spf(h)), int(rate), fr.bitrate);
   mpg123_id3v1* id1 = nullptr;
   mpg123_id3v2* id2 = nullptr;
   if ((mpg123_meta_check(h) & MPG123_ID3) && mpg123_id3(h, &id1, &id2) == MPG123_OK && id2) {
     info->title = Id3Text(id2->title);
     info->artist = Id3Text(id2->artist);
   }
-  if (info->title.isEmpty()) info->title = v1.title;
-  if (info->artist.isEmpty()) info->artist = v1.artist;
+  if (info->title.isEmpty() || info->artist.isEmpty()) {
+    const Id3v1Tag v1 = ReadId3v1(file);
+    if (info->title.isEmpty()) info->title = v1.title;
+    if (info->artist.isEmpty()) info->artist = v1.artist;
+  }
   mpg123_close(h);
   return XA_SUCCESS;
 }

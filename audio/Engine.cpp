@@ -77,6 +77,7 @@ void Engine::ProbeDevices() {
 }
 
 QList<XaOutputDevice> Engine::Devices() {
+  std::lock_guard<std::mutex> lock(mutex_);
   ProbeDevices();
   return devices_;
 }
@@ -89,6 +90,7 @@ std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
     if (pa == paNoDevice) pa = paIndexOf_.front();
     out = std::make_unique<PaOutput>(slots_, mainGain_, pa);
     out->SetRouteMask(mask);
+    out->PublishLatencyTo(routeLatency_);
     if (!out->Start()) out.reset();
   }
   if (!out) {  // no device, or it would not open: keep time with the null output
@@ -106,6 +108,7 @@ std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
 
 void Engine::RebuildOutputs() {
   ProbeDevices();
+  for (auto& out : outputs_) pastUnderflows_ += out->Underflows();
   outputs_.clear();  // stops them: no render runs past this point
   auto resolve = [this](int index) {
     return (index >= 0 && index < int(paIndexOf_.size())) ? paIndexOf_[size_t(index)] : -1;
@@ -120,19 +123,34 @@ void Engine::RebuildOutputs() {
 }
 
 bool Engine::AddVoice(Voice* voice) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (outputs_.empty()) RebuildOutputs();
   return slots_.Add(voice);
 }
 
-void Engine::RemoveVoice(Voice* voice) {
-  slots_.Remove(voice);
-  for (auto& out : outputs_) out->WaitForRendersInFlight();
+void Engine::RemoveVoice(std::unique_ptr<Voice> voice) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  slots_.Remove(voice.get());
+  // A render lasts a few ms; one still running after this long is stuck in its device.
+  constexpr auto kRenderLimit = std::chrono::seconds(2);
+  bool done = true;
+  for (auto& out : outputs_) done = out->WaitForRendersInFlight(kRenderLimit) && done;
+  if (!done) {
+    qWarning("audio: an output render did not finish; the player's voice is kept alive");
+    parked_.push_back(voice.release());
+  }
+}
+
+int Engine::ParkedVoices() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return int(parked_.size());
 }
 
 int Engine::RouteRate(int route) const { return routeRate_[route == kRouteMonitor ? 1 : 0].load(); }
 double Engine::RouteLatency(int route) const { return routeLatency_[route == kRouteMonitor ? 1 : 0].load(); }
 
 void Engine::SetOutputDevices(int mainIndex, int monitorIndex) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (mainIndex == mainIndex_ && monitorIndex == monitorIndex_ && !outputs_.empty()) return;
   mainIndex_ = mainIndex;
   monitorIndex_ = monitorIndex;
@@ -140,23 +158,34 @@ void Engine::SetOutputDevices(int mainIndex, int monitorIndex) {
 }
 
 void Engine::SetMasterVolume(int value) {
+  std::lock_guard<std::mutex> lock(mutex_);
   masterValue_ = qBound(1, value, 65535);
   mainGain_.store(MasterToGain(masterValue_));
 }
 
 float Engine::TakeMainPeak() {
+  std::lock_guard<std::mutex> lock(mutex_);
   float peak = 0.0f;
   for (auto& out : outputs_)
     if (out->RouteMask() & 1u) peak = std::max(peak, out->TakePeak());
   return peak;
 }
 
+uint64_t Engine::OutputUnderflows() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  uint64_t total = pastUnderflows_;
+  for (auto& out : outputs_) total += out->Underflows();
+  return total;
+}
+
 void Engine::SetNullOutputRate(int rate) {
+  std::lock_guard<std::mutex> lock(mutex_);
   nullRate_ = rate;
   if (!outputs_.empty()) RebuildOutputs();
 }
 
 NullOutput* Engine::NullOutputFor(int route) {
+  std::lock_guard<std::mutex> lock(mutex_);
   if (outputs_.empty()) RebuildOutputs();
   for (auto& out : outputs_)
     if (out->RouteMask() & (1u << route)) return dynamic_cast<NullOutput*>(out.get());
@@ -171,3 +200,4 @@ void xaudio_set_output_devices(int mainIndex, int monitorIndex) {
 void xaudio_set_master_volume(int value) { Engine::Instance().SetMasterVolume(value); }
 int xaudio_get_master_volume() { return Engine::Instance().MasterVolume(); }
 float xaudio_main_peak() { return Engine::Instance().TakeMainPeak(); }
+uint64_t xaudio_output_underflows() { return Engine::Instance().OutputUnderflows(); }

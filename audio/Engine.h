@@ -1,6 +1,7 @@
 // The engine context: the voice slots, the outputs in use for the main and monitor
 // routes, the master gain and the device list. Created on first use (the C-style API has
-// no handle to hang it on). Everything but RouteLatency/RouteRate runs on the GUI thread.
+// no handle to hang it on). Everything but RouteLatency/RouteRate runs on the GUI thread;
+// a mutex keeps it whole should players be made or deleted on other threads as well.
 #pragma once
 
 #include "audio/AudioOutput.h"
@@ -9,6 +10,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class NullOutput;
@@ -18,9 +20,14 @@ class Engine {
   static Engine& Instance();
   ~Engine();
 
-  // Makes a voice audible on its route; RemoveVoice returns once no output renders it.
+  // Makes a voice audible on its route.
   bool AddVoice(Voice* voice);
-  void RemoveVoice(Voice* voice);
+  // Takes the voice away from the outputs. The voice is the caller's to free again once
+  // no output renders it; when an output's render does not finish (a stuck device) the
+  // engine keeps the voice for good instead, since the render may still use it.
+  void RemoveVoice(std::unique_ptr<Voice> voice);
+  // Voices kept that way.
+  int ParkedVoices();
 
   // Any thread: the rate and latency of the output serving a route.
   int RouteRate(int route) const;
@@ -31,6 +38,7 @@ class Engine {
   void SetMasterVolume(int value);
   int MasterVolume() const { return masterValue_; }
   float TakeMainPeak();
+  uint64_t OutputUnderflows();
 
   // For tests and benchmarks: the null output's rate, and the null output serving a
   // route (nullptr when a device serves it).
@@ -43,7 +51,9 @@ class Engine {
   void RebuildOutputs();
   std::unique_ptr<AudioOutput> OpenOutput(int listIndex, unsigned mask);
 
+  std::mutex mutex_;
   VoiceSlots slots_;
+  std::vector<Voice*> parked_;  // never freed: a stuck render may still hold them
   std::atomic<float> mainGain_{1.0f};
   int masterValue_ = 65535;
   bool nullOnly_ = false;
@@ -55,6 +65,7 @@ class Engine {
   int mainIndex_ = -1;
   int monitorIndex_ = -1;
   std::vector<std::unique_ptr<AudioOutput>> outputs_;
+  uint64_t pastUnderflows_ = 0;  // of outputs closed since
   std::atomic<int> routeRate_[2] = {44100, 44100};
   std::atomic<double> routeLatency_[2] = {0.0, 0.0};
 };

@@ -7,7 +7,7 @@
 bool VoiceSlots::Add(Voice* voice) {
   for (auto& slot : slots_) {
     Voice* expected = nullptr;
-    if (slot.compare_exchange_strong(expected, voice)) return true;
+    if (slot.compare_exchange_strong(expected, voice, std::memory_order_seq_cst)) return true;
   }
   return false;
 }
@@ -15,7 +15,7 @@ bool VoiceSlots::Add(Voice* voice) {
 void VoiceSlots::Remove(Voice* voice) {
   for (auto& slot : slots_) {
     Voice* expected = voice;
-    slot.compare_exchange_strong(expected, nullptr);
+    slot.compare_exchange_strong(expected, nullptr, std::memory_order_seq_cst);
   }
 }
 
@@ -31,29 +31,33 @@ float MasterToGain(int value) {
 
 namespace {
 
-// Takes up a flush the decode thread published (a seek, a new clip, an output reset).
-void ServiceFlush(Voice& v) {
+// Takes up a flush the decode thread published (a seek, a new clip, an output reset);
+// true when there was one.
+bool ServiceFlush(Voice& v) {
   const uint32_t gen = v.flushGen.load(std::memory_order_acquire);
-  if (gen == v.seenGen) return;
-  v.ring.DiscardTo(v.flushReadIndex.load(std::memory_order_acquire));
+  if (gen == v.seenGen) return false;
+  v.ring.DiscardTo(v.flushReadIndex.load(std::memory_order_relaxed));
   src_reset(v.resampler);
   v.resampling = false;
   v.consumedSinceFlush = 0;
   v.playedFraction = 0;
-  v.playedFrames.store(v.flushBase.load(std::memory_order_acquire), std::memory_order_relaxed);
+  v.base = v.flushBase.load(std::memory_order_relaxed);
+  v.playedFrames.store(v.base, std::memory_order_relaxed);
   v.drained.store(false, std::memory_order_relaxed);
   v.seenGen = gen;
   v.ackGen.store(gen, std::memory_order_release);
+  return true;
 }
 
-// Fills dst with up to frames frames at the output rate; returns how many it made.
-int Pull(Voice& v, float* dst, int frames, double ratio) {
+// Fills dst with up to frames frames at the output rate from the ring frames below end;
+// returns how many it made. ended: the decoder's last frame lies below end.
+int Pull(Voice& v, float* dst, int frames, double ratio, int64_t end, bool ended) {
   int produced = 0;
   if (ratio == 1.0) {  // exactly unity: no conversion at all
     v.resampling = false;
     while (produced < frames) {
       int n = 0;
-      const float* src = v.ring.Contiguous(&n);
+      const float* src = v.ring.Contiguous(end, &n);
       n = std::min(n, frames - produced);
       if (n == 0) break;
       std::memcpy(dst + produced * 2, src, size_t(n) * 2 * sizeof(float));
@@ -68,10 +72,9 @@ int Pull(Voice& v, float* dst, int frames, double ratio) {
     src_reset(v.resampler);
     v.resampling = true;
   }
-  const bool ended = v.inputEnded.load(std::memory_order_acquire);
   while (produced < frames) {
     int n = 0;
-    const float* src = v.ring.Contiguous(&n);
+    const float* src = v.ring.Contiguous(end, &n);
     if (n == 0 && !ended) break;
     SRC_DATA d{};
     d.data_in = src;
@@ -91,7 +94,14 @@ int Pull(Voice& v, float* dst, int frames, double ratio) {
 }
 
 int RenderBlock(Voice& v, float* out, int frames, int outRate, float extraGain) {
-  ServiceFlush(v);
+  // The snapshot first, then the flush check (see Voice): the end flag before the write
+  // index, so an end seen means its last frame is inside the snapshot.
+  bool ended = false;
+  int64_t end = 0;
+  do {
+    ended = v.inputEnded.load(std::memory_order_acquire);
+    end = v.ring.Published();
+  } while (ServiceFlush(v));
   const float targetLeft = v.gainLeft.load(std::memory_order_relaxed) * extraGain;
   const float targetRight = v.gainRight.load(std::memory_order_relaxed) * extraGain;
   if (!v.playing.load(std::memory_order_acquire)) {
@@ -106,15 +116,15 @@ int RenderBlock(Voice& v, float* out, int frames, int outRate, float extraGain) 
   const int sourceRate = std::max(1, v.sourceRate.load(std::memory_order_relaxed));
   const int pitch = std::clamp(v.pitch.load(std::memory_order_relaxed), 500, 2000);
   const double ratio = double(outRate) / sourceRate * 1000.0 / pitch;
-  const int got = Pull(v, v.scratch, frames, ratio);
+  const int got = Pull(v, v.scratch, frames, ratio, end, ended);
 
-  if (got < frames && v.inputEnded.load(std::memory_order_acquire) && v.ring.Readable() == 0) {
+  if (got < frames && ended && v.ring.ReadIndex() == end) {
     v.playedFraction = double(v.consumedSinceFlush);  // the end is exactly the last frame
     v.drained.store(true, std::memory_order_release);
   } else if (got < frames && v.consumedSinceFlush > 0) {
     v.underruns.fetch_add(1, std::memory_order_relaxed);
   }
-  v.playedFrames.store(v.flushBase.load(std::memory_order_relaxed) + std::llround(v.playedFraction),
+  v.playedFrames.store(v.base + std::llround(v.playedFraction),
                        std::memory_order_release);
   if (got > 0) v.renderedBlocks.fetch_add(1, std::memory_order_release);
 

@@ -7,13 +7,15 @@
 
 #include <atomic>
 
-// The voices the outputs look at. Slots are filled and cleared on the GUI thread.
+// The voices the outputs look at. Slots are filled and cleared on the GUI thread. Every
+// access is seq_cst: publishing a voice needs release/acquire, and retiring one is the
+// handshake with the renders described at AudioOutput::Render.
 class VoiceSlots {
  public:
   static constexpr int kSlots = 32;
   bool Add(Voice* voice);
   void Remove(Voice* voice);
-  Voice* At(int i) const { return slots_[i].load(std::memory_order_acquire); }
+  Voice* At(int i) const { return slots_[i].load(std::memory_order_seq_cst); }
 
  private:
   std::atomic<Voice*> slots_[kSlots] = {};

@@ -1,5 +1,6 @@
 #include "audio/Mp3Decoder.h"
 
+#include "audio/Mp3Measure.h"
 #include "audio/xaudio.h"
 
 #include <QFile>
@@ -8,14 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <mutex>
 
 namespace {
-
-void InitLibraryOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { mpg123_init(); });
-}
 
 // The library's own error when it names one; "not MPEG audio" otherwise.
 int DecoderError(int mpgError) { return mpgError > 0 ? XA_ERROR_DECODER_BASE - mpgError : XA_ERROR_INVALID_FORMAT; }
@@ -23,12 +18,8 @@ int DecoderError(int mpgError) { return mpgError > 0 ? XA_ERROR_DECODER_BASE - m
 }  // namespace
 
 Mp3Decoder::Mp3Decoder() {
-  InitLibraryOnce();
-  int err = MPG123_OK;
-  handle_ = mpg123_new(nullptr, &err);
+  handle_ = NewMp3Handle(MPG123_FORCE_STEREO);
   if (!handle_) return;
-  mpg123_param(handle_, MPG123_FLAGS, MPG123_GAPLESS | MPG123_FORCE_STEREO | MPG123_QUIET, 0);
-  mpg123_param(handle_, MPG123_RESYNC_LIMIT, 4096, 0);
   mpg123_format_none(handle_);
   const long* rates = nullptr;
   size_t count = 0;
@@ -47,41 +38,53 @@ int Mp3Decoder::Open(const QString& path) {
   const QFileInfo fi(path);
   if (!fi.exists() || !fi.isFile()) return XA_ERROR_OPEN_FAILED;
   if (fi.size() == 0) return XA_ERROR_INVALID_FORMAT;
-  if (mpg123_open(handle_, QFile::encodeName(path).constData()) != MPG123_OK) return XA_ERROR_OPEN_FAILED;
+  // Only what starts as MPEG audio goes on air: libmpg123 would take a false frame header
+  // in a WAV file or noise for a stream and play it as full-scale noise.
+  const Mp3Layout layout = ReadMp3Layout(path);
+  if (!layout.mpeg) return XA_ERROR_INVALID_FORMAT;
+  const QByteArray file = QFile::encodeName(path);
   long rate = 0;
-  int channels = 0, encoding = 0;
-  const int err = mpg123_getformat(handle_, &rate, &channels, &encoding);
-  if (err != MPG123_OK) {
-    // Running out of data before a frame (empty, cut short) is no format at all.
-    const int code = (err == MPG123_DONE || err == MPG123_NEED_MORE) ? XA_ERROR_INVALID_FORMAT
-                                                                      : DecoderError(mpg123_errcode(handle_));
-    mpg123_close(handle_);
-    return code;
-  }
+  int error = OpenHandle(file, &rate);
+  if (error != XA_SUCCESS) return error;
   // A full header scan makes the length exact and seeking accurate; it reads frame
   // headers only (a few ms for a long clip).
-  if (mpg123_scan(handle_) != MPG123_OK) {
+  Mp3Length length;
+  if (!ScanMp3Length(handle_, layout, &length)) {
     const int code = DecoderError(mpg123_errcode(handle_));
     mpg123_close(handle_);
     return code;
   }
-  const off_t length = mpg123_length(handle_);
-  if (length <= 0) {
+  if (length.gaplessLost) {
+    // Damaged or cut short: the scan cost this handle its start trim. Decode on a fresh
+    // one; it finds its way through the file as it reads.
     mpg123_close(handle_);
-    return XA_ERROR_INVALID_FORMAT;
+    error = OpenHandle(file, &rate);
+    if (error != XA_SUCCESS) return error;
   }
   mpg123_frameinfo fi2{};
   mpg123_info(handle_, &fi2);
   info_.version = fi2.version == MPG123_1_0 ? 1 : fi2.version == MPG123_2_0 ? 2 : 3;
   info_.layer = fi2.layer;
-  info_.kbps = fi2.bitrate;
+  info_.kbps = AverageKbps(layout, length.frames, int(mpg123_spf(handle_)), int(rate), fi2.bitrate);
   info_.rate = int(rate);
   info_.channels = fi2.mode == MPG123_M_MONO ? 1 : 2;
-  length_ = length;
+  length_ = length.samples;
   open_ = true;
   atEnd_ = false;
   SetEqualizer(eq_);
   return XA_SUCCESS;
+}
+
+int Mp3Decoder::OpenHandle(const QByteArray& file, long* rate) {
+  if (mpg123_open(handle_, file.constData()) != MPG123_OK) return XA_ERROR_OPEN_FAILED;
+  int channels = 0, encoding = 0;
+  const int err = mpg123_getformat(handle_, rate, &channels, &encoding);
+  if (err == MPG123_OK) return XA_SUCCESS;
+  // Running out of data before a frame (empty, cut short) is no format at all.
+  const int code = (err == MPG123_DONE || err == MPG123_NEED_MORE) ? XA_ERROR_INVALID_FORMAT
+                                                                    : DecoderError(mpg123_errcode(handle_));
+  mpg123_close(handle_);
+  return code;
 }
 
 void Mp3Decoder::Close() {

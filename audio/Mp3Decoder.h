@@ -5,6 +5,7 @@
 
 #include <mpg123.h>
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -45,6 +46,7 @@ class Mp3Decoder {
   static double EqualizerFactor(int value);
 
  private:
+  int OpenHandle(const QByteArray& file, long* rate);
   mpg123_handle* handle_ = nullptr;
   bool open_ = false;
   bool atEnd_ = false;

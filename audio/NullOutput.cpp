@@ -26,8 +26,15 @@ void NullOutput::Stop() {
 }
 
 void NullOutput::SetTap(Tap tap, void* context) {
+  tap_.store(nullptr);
+  // The same handshake as retiring a voice: a render that saw the old tap has finished.
+  WaitForRendersInFlight(std::chrono::seconds(60));
   tapContext_.store(context);
   tap_.store(tap);
+}
+
+void NullOutput::Rendered(const float* out, int frames) {
+  if (Tap tap = tap_.load(std::memory_order_seq_cst)) tap(tapContext_.load(), out, frames);
 }
 
 void NullOutput::Run() {
@@ -43,7 +50,6 @@ void NullOutput::Run() {
     const int frames = int(due - framesDone);
     framesDone = due;
     Render(buffer.data(), frames);
-    if (Tap tap = tap_.load(std::memory_order_acquire)) tap(tapContext_.load(), buffer.data(), frames);
     deadline += kTick;
     const auto now = std::chrono::steady_clock::now();
     if (now - deadline > std::chrono::milliseconds(200)) deadline = now;  // stalled: do not race to catch up

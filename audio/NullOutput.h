@@ -13,9 +13,13 @@ class NullOutput final : public AudioOutput {
   ~NullOutput() override;
   bool Start() override;
   void Stop() override;
-  // Called with every rendered buffer on the pacing thread (tests and benchmarks only).
+  // Called with every rendered buffer on the pacing thread, inside the render (tests and
+  // benchmarks only). Returns once the previous tap can no longer be running.
   using Tap = void (*)(void* context, const float* frames, int count);
   void SetTap(Tap tap, void* context);
+
+ protected:
+  void Rendered(const float* out, int frames) override;
 
  private:
   void Run();

@@ -21,7 +21,7 @@ bool PaOutput::Start() {
     stream_ = nullptr;
     return false;
   }
-  if (const PaStreamInfo* si = Pa_GetStreamInfo(stream_)) latency_.store(si->outputLatency);
+  if (const PaStreamInfo* si = Pa_GetStreamInfo(stream_)) SetLatency(si->outputLatency);  // until the first callback
   if (Pa_StartStream(stream_) != paNoError) {
     Pa_CloseStream(stream_);
     stream_ = nullptr;
@@ -37,8 +37,14 @@ void PaOutput::Stop() {
   stream_ = nullptr;
 }
 
-int PaOutput::Callback(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*,
-                       PaStreamCallbackFlags, void* self) {
-  static_cast<PaOutput*>(self)->Render(static_cast<float*>(output), int(frames));
+int PaOutput::Callback(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo* time,
+                       PaStreamCallbackFlags flags, void* self) {
+  auto* out = static_cast<PaOutput*>(self);
+  if (flags & paOutputUnderflow) out->underflows_.fetch_add(1, std::memory_order_relaxed);
+  out->Render(static_cast<float*>(output), int(frames));
+  // What the device says now: this buffer starts to sound at outputBufferDacTime, and the
+  // frames just counted as played end one buffer later. Host APIs without timing give 0.
+  if (time && time->outputBufferDacTime > time->currentTime && time->currentTime > 0)
+    out->SetLatency(time->outputBufferDacTime - time->currentTime + double(frames) / out->rate_);
   return paContinue;
 }

@@ -13,9 +13,11 @@ class PaOutput final : public AudioOutput {
   bool Start() override;
   void Stop() override;
 
- private:
+  // PortAudio's stream callback (public so it can be driven without a device).
   static int Callback(const void* input, void* output, unsigned long frames, const PaStreamCallbackTimeInfo* time,
                       PaStreamCallbackFlags flags, void* self);
+
+ private:
   int device_;
   PaStream* stream_ = nullptr;
 };

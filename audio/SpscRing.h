@@ -37,19 +37,23 @@ class SpscRing {
 
   // Consumer side.
   int64_t ReadIndex() const { return read_.load(std::memory_order_relaxed); }
-  int Readable() const {
-    return int(write_.load(std::memory_order_acquire) - read_.load(std::memory_order_relaxed));
-  }
-  // The readable frames that lie in one piece from the read position.
-  const float* Contiguous(int* frames) const {
+  int Readable() const { return int(Published() - read_.load(std::memory_order_relaxed)); }
+  // The write index as published: every frame below it is written (acquire pairs with the
+  // release in Write).
+  int64_t Published() const { return write_.load(std::memory_order_acquire); }
+  // The frames below end (a Published() value) that lie in one piece from the read position.
+  const float* Contiguous(int64_t end, int* frames) const {
     const int64_t r = read_.load(std::memory_order_relaxed);
     const int start = int(r & mask_);
-    *frames = std::min(Readable(), capacity_ - start);
+    *frames = int(std::clamp<int64_t>(end - r, 0, capacity_ - start));
     return &data_[size_t(start) * 2];
   }
   void Advance(int frames) { read_.store(read_.load(std::memory_order_relaxed) + frames, std::memory_order_release); }
-  // Drops everything written before index (a flush the producer asked for).
-  void DiscardTo(int64_t index) { read_.store(index, std::memory_order_release); }
+  // Drops everything written before index (a flush the producer asked for). The read index
+  // never moves back: the producer may already be writing over what lies behind it.
+  void DiscardTo(int64_t index) {
+    if (index > read_.load(std::memory_order_relaxed)) read_.store(index, std::memory_order_release);
+  }
 
  private:
   const int capacity_;

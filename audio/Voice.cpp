@@ -9,3 +9,10 @@ Voice::Voice() {
 Voice::~Voice() {
   if (resampler) src_delete(resampler);
 }
+
+uint32_t Voice::PublishFlush(int64_t base) {
+  flushReadIndex.store(ring.WriteIndex(), std::memory_order_relaxed);
+  flushBase.store(base, std::memory_order_relaxed);
+  // Release: a consumer that sees the new generation also sees the index and base.
+  return flushGen.fetch_add(1, std::memory_order_release) + 1;
+}

@@ -34,10 +34,17 @@ struct Voice {
   std::atomic<int> pitch{1000};    // 1000 = normal speed
   std::atomic<bool> inputEnded{false};  // the decoder wrote its last frame
   // A flush: the consumer drops the ring up to flushReadIndex and restarts its count of
-  // played frames at flushBase once it sees flushGen change.
+  // played frames at flushBase once it sees flushGen change. The consumer looks for a new
+  // generation after taking its snapshot of the ring's write index, never before: frames
+  // written after a flush are published after its generation, so a snapshot taken while the
+  // generation is unchanged holds only frames from before any pending flush. That keeps
+  // every flush exact: nothing from before a seek plays after it, and nothing plays twice.
   std::atomic<int64_t> flushReadIndex{0};
   std::atomic<int64_t> flushBase{0};
   std::atomic<uint32_t> flushGen{0};
+  // Producer: drops everything written so far and restarts the count at base; returns the
+  // generation the consumer acknowledges in ackGen once it has carried the flush out.
+  uint32_t PublishFlush(int64_t base);
 
   // Reports: written by the consumer, read by the decode thread.
   std::atomic<uint32_t> ackGen{0};        // last flush the consumer carried out
@@ -53,6 +60,7 @@ struct Voice {
   SRC_STATE* resampler = nullptr;
   bool resampling = false;
   uint32_t seenGen = 0;
+  int64_t base = 0;                // flushBase of the flush carried out last
   int64_t consumedSinceFlush = 0;  // source frames taken from the ring since the flush
   double playedFraction = 0;       // source frames heard through the resampler
   bool wasPlaying = false;

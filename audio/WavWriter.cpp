@@ -1,6 +1,8 @@
 #include "audio/WavWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -35,15 +37,24 @@ void Header(unsigned char* h, int rate, uint32_t dataBytes) {
 
 bool WavWriter::Open(const QString& path, int rate) {
   Finish();
-  file_ = std::fopen(QFile::encodeName(path).constData(), "wb");
-  if (!file_) return false;
+  const QFileInfo target(path);
+  if (target.exists() && !target.isFile()) {
+    file_ = std::make_unique<QFile>(path);  // a device: no temporary file beside it
+  } else {
+    auto save = std::make_unique<QSaveFile>(path);
+    save->setDirectWriteFallback(false);
+    file_ = std::move(save);
+  }
+  if (!file_->open(QIODevice::WriteOnly)) {
+    file_.reset();
+    return false;
+  }
   dataBytes_ = 0;
   rate_ = rate;
   unsigned char h[44];
   Header(h, rate, 0);
-  if (std::fwrite(h, 1, sizeof h, file_) != sizeof h) {
-    std::fclose(file_);
-    file_ = nullptr;
+  if (file_->write(reinterpret_cast<const char*>(h), sizeof h) != qint64(sizeof h)) {
+    Abandon();
     return false;
   }
   return true;
@@ -58,7 +69,8 @@ bool WavWriter::Write(const float* frames, int count) {
       const float s = std::clamp(frames[done + i], -1.0f, 1.0f);
       buffer[i] = int16_t(std::lrint(s * 32767.0f));
     }
-    if (std::fwrite(buffer, sizeof(int16_t), size_t(n), file_) != size_t(n)) return false;
+    const qint64 bytes = qint64(n) * qint64(sizeof(int16_t));
+    if (file_->write(reinterpret_cast<const char*>(buffer), bytes) != bytes) return false;
     dataBytes_ += uint32_t(n) * 2;
     done += n;
   }
@@ -69,8 +81,20 @@ void WavWriter::Finish() {
   if (!file_) return;
   unsigned char h[44];
   Header(h, rate_, dataBytes_);
-  std::fseek(file_, 0, SEEK_SET);
-  std::fwrite(h, 1, sizeof h, file_);
-  std::fclose(file_);
-  file_ = nullptr;
+  auto* save = dynamic_cast<QSaveFile*>(file_.get());
+  if (!save) {  // a device keeps no header to complete
+    file_.reset();
+    return;
+  }
+  if (!save->seek(0) || save->write(reinterpret_cast<const char*>(h), sizeof h) != qint64(sizeof h)) {
+    Abandon();
+    return;
+  }
+  save->commit();
+  file_.reset();
+}
+
+void WavWriter::Abandon() {
+  if (auto* save = dynamic_cast<QSaveFile*>(file_.get())) save->cancelWriting();
+  file_.reset();  // a cancelled QSaveFile removes its temporary file
 }

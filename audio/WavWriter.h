@@ -1,11 +1,14 @@
 // A 16-bit PCM stereo WAV file written as rendering goes; the header's sizes are filled
-// in by Finish. Used by one player's decode thread.
+// in by Finish. The file is written under a temporary name and renamed into place by
+// Finish, so no reader meets a half-written copy; a device ("/dev/null") is written
+// directly. Used by one player's decode thread.
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
 
 class WavWriter {
  public:
@@ -18,7 +21,8 @@ class WavWriter {
   void Finish();
 
  private:
-  std::FILE* file_ = nullptr;
+  void Abandon();
+  std::unique_ptr<QFileDevice> file_;
   uint32_t dataBytes_ = 0;
   int rate_ = 44100;
 };

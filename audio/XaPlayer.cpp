@@ -1,5 +1,6 @@
 #include "audio/XaPlayer.h"
 
+#include "audio/Denormals.h"
 #include "audio/Engine.h"
 #include "audio/Mixer.h"
 
@@ -12,7 +13,11 @@ constexpr double kRingSeconds = 0.4;  // short, so equaliser moves are heard pro
 constexpr auto kReportEvery = std::chrono::milliseconds(40);
 }  // namespace
 
-XA_Player::XA_Player(QObject* receiver) : relay_(receiver), buffer_(size_t(Voice::kMaxBlock) * 8 * 2) {}
+XA_Player::XA_Player(QObject* receiver)
+    : voicePtr_(std::make_unique<Voice>()),
+      voice_(*voicePtr_),
+      relay_(receiver),
+      buffer_(size_t(Voice::kMaxBlock) * 8 * 2) {}
 
 XA_Player::~XA_Player() {
   {
@@ -21,7 +26,7 @@ XA_Player::~XA_Player() {
   }
   wake_.notify_all();
   if (thread_.joinable()) thread_.join();
-  if (registered_) Engine::Instance().RemoveVoice(&voice_);
+  if (registered_) Engine::Instance().RemoveVoice(std::move(voicePtr_));
   wav_.Finish();
 }
 
@@ -42,6 +47,7 @@ void XA_Player::Send(const XA_Message& message) {
 }
 
 void XA_Player::Run() {
+  FlushDenormalsOnThisThread();  // the equaliser and, for "wav:", the mix run here
   bool busy = false;
   while (true) {
     std::deque<XA_Message> commands;
@@ -201,11 +207,7 @@ int XA_Player::Rewind(int64_t frame) {
   return XA_SUCCESS;
 }
 
-void XA_Player::PublishFlush(int64_t base) {
-  voice_.flushReadIndex.store(voice_.ring.WriteIndex(), std::memory_order_release);
-  voice_.flushBase.store(base, std::memory_order_release);
-  expectedGen_ = voice_.flushGen.fetch_add(1, std::memory_order_acq_rel) + 1;
-}
+void XA_Player::PublishFlush(int64_t base) { expectedGen_ = voice_.PublishFlush(base); }
 
 bool XA_Player::FillRing() {
   if (!decoder_.IsOpen() || decodeEnded_) return false;

@@ -53,7 +53,8 @@ struct XA_Player {
   void PostPosition();
   void Post(int code, int a = 0, int b = 0, int c = 0, int d = 0, const QString& text = QString());
 
-  Voice voice_;
+  std::unique_ptr<Voice> voicePtr_;  // handed to the engine on deletion
+  Voice& voice_;
   NotifyRelay relay_;
   std::thread thread_;
   std::mutex mutex_;

@@ -49,7 +49,7 @@ const char* xaudio_error_string(int code) {
     case XA_ERROR_INVALID_PARAMETERS: return "invalid parameters";
     case XA_ERROR_NO_INPUT: return "no input open";
     case XA_ERROR_OPEN_FAILED: return "cannot open input file (missing or unreadable)";
-    case XA_ERROR_INVALID_FORMAT: return "not an MPEG audio file (no decodable frame)";
+    case XA_ERROR_INVALID_FORMAT: return "not an MPEG audio file (it does not start with a run of MPEG frames)";
     case XA_ERROR_DECODE_FAILED: return "decoding failed";
     case XA_ERROR_SEEK_FAILED: return "seek failed";
     case XA_ERROR_NO_OUTPUT: return "no output";
@@ -57,13 +57,15 @@ const char* xaudio_error_string(int code) {
     case XA_ERROR_NOT_SUPPORTED: return "not supported";
     default: break;
   }
-  // Decoder errors: the library's own text, built once per code on first use.
+  // Decoder errors: the library's own text, all built on first use (thread-safe static).
   const int mpgError = XA_ERROR_DECODER_BASE - code;
   if (mpgError > 0 && mpgError < 64) {
-    static std::array<std::string, 64> texts;
-    std::string& text = texts[size_t(mpgError)];
-    if (text.empty()) text = std::string("decoder error: ") + mpg123_plain_strerror(mpgError);
-    return text.c_str();
+    static const std::array<std::string, 64> texts = [] {
+      std::array<std::string, 64> t;
+      for (int e = 1; e < 64; ++e) t[size_t(e)] = std::string("decoder error: ") + mpg123_plain_strerror(e);
+      return t;
+    }();
+    return texts[size_t(mpgError)].c_str();
   }
   return "unknown error";
 }

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
+
 struct XaOutputDevice {
   int index = 0;        // position in this list, the "Output Device ID"
   QString name;
@@ -26,3 +28,6 @@ void xaudio_set_master_volume(int value);
 int xaudio_get_master_volume();
 // Peak of the main output since the last call, 0.0-1.0.
 float xaudio_main_peak();
+// Times a sound device ran out of audio (its callback came too late) since the engine
+// started, over every output opened; the null output never does.
+uint64_t xaudio_output_underflows();

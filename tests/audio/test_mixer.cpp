@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -78,9 +81,7 @@ TEST_F(MixerTest, FlushDropsBufferedAudioAndRestartsTheCountAtTheSeekTarget) {
   FillConstant(a, 0.5f, 300);
   Mix(slots, 100, 1u);
   EXPECT_EQ(a.playedFrames.load(), 100);
-  a.flushReadIndex = a.ring.WriteIndex();
-  a.flushBase = 5000;
-  a.flushGen.fetch_add(1);
+  a.PublishFlush(5000);
   FillConstant(a, 0.125f, 50);
   const auto out = Mix(slots, 100, 1u);
   EXPECT_EQ(a.ackGen.load(), a.flushGen.load());
@@ -88,6 +89,23 @@ TEST_F(MixerTest, FlushDropsBufferedAudioAndRestartsTheCountAtTheSeekTarget) {
   EXPECT_FLOAT_EQ(out[120], 0.0f);    // then silence while the decoder catches up
   EXPECT_EQ(a.playedFrames.load(), 5050);
   EXPECT_EQ(a.underruns.load(), 1u);
+}
+
+TEST_F(MixerTest, AFlushSeenLateNeverReplaysWhatAlreadyPlayed) {
+  // The output already read past the flush point before it saw the flush (what a render
+  // racing the decoder's seek could do): the frames it played must not come again.
+  b.route = kRouteNone;
+  FillConstant(a, 0.5f, 100);
+  a.flushReadIndex = a.ring.WriteIndex();
+  a.flushBase = 0;
+  FillConstant(a, 0.25f, 50);  // after the seek, not yet announced
+  Mix(slots, 200, 1u);
+  a.flushGen.fetch_add(1);
+  FillConstant(a, 0.125f, 50);
+  const auto out = Mix(slots, 100, 1u);
+  EXPECT_FLOAT_EQ(out[0], 0.125f);  // straight on, no second 0.25
+  EXPECT_FLOAT_EQ(out[98], 0.125f);
+  EXPECT_FLOAT_EQ(out[100], 0.0f);
 }
 
 TEST_F(MixerTest, EndedVoiceDrainsAtItsLastFrame) {
@@ -130,6 +148,64 @@ TEST_F(MixerTest, ConvertsRateAndPitchThroughTheResampler) {
     EXPECT_NEAR(sounding, input * c.outputPerInput, 0.01 * input) << c.sourceRate << " " << c.pitch;
     EXPECT_EQ(v.playedFrames.load(), input);
   }
+}
+
+// A decoder seeking again and again while the output renders: every frame carries its
+// seek number (left) and its place after that seek (right). After a flush nothing from
+// before it may play, and no frame may play twice.
+TEST(MixerFlush, SeeksWhileRenderingNeverReplayOrLeakOldAudio) {
+  Voice v;
+  VoiceSlots one;
+  one.Add(&v);
+  v.sourceRate = kRate;
+  v.playing = true;
+  std::atomic<bool> stop{false};
+  std::thread decoder([&] {
+    // Small writes keep the ring short, so the output often reads right behind them.
+    constexpr int kChunk = 7;
+    std::vector<float> chunk(2 * kChunk);
+    for (int seek = 1; !stop.load(std::memory_order_relaxed); ++seek) {
+      v.PublishFlush(0);
+      for (int written = 0; written < 40 * kChunk && !stop.load(std::memory_order_relaxed);) {
+        if (v.ring.Writable() < kChunk) {
+          std::this_thread::yield();
+          continue;
+        }
+        for (int i = 0; i < kChunk; ++i) {
+          chunk[size_t(i) * 2] = float(seek);
+          chunk[size_t(i) * 2 + 1] = float(written + i);
+        }
+        v.ring.Write(chunk.data(), kChunk);
+        written += kChunk;
+      }
+    }
+  });
+  float seek = 0, place = -1;
+  int faults = 0, seeksHeard = 0;
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(600);
+  std::vector<float> out(2 * 512);
+  while (std::chrono::steady_clock::now() < until && faults == 0) {
+    std::fill(out.begin(), out.end(), 0.0f);
+    const int got = RenderVoiceAdd(v, out.data(), 512, kRate, 1.0f);
+    for (int i = 0; i < got; ++i) {
+      const float s = out[size_t(i) * 2], p = out[size_t(i) * 2 + 1];
+      if (s == seek && p == place + 1) {
+        place = p;
+      } else if (s > seek && p == 0) {  // a later seek, heard from its first frame
+        seek = s;
+        place = 0;
+        ++seeksHeard;
+      } else {
+        ++faults;
+        ADD_FAILURE() << "after seek " << seek << " frame " << place << " came seek " << s << " frame " << p;
+        break;
+      }
+    }
+  }
+  stop = true;
+  decoder.join();
+  EXPECT_EQ(faults, 0);
+  EXPECT_GT(seeksHeard, 10);
 }
 
 TEST(Levels, AreDecibelTrue) {

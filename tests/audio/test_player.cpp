@@ -2,14 +2,20 @@
 // bad inputs, commands without input, and clean deletion.
 #include "AudioHarness.h"
 
+#include "audio/Engine.h"
+#include "audio/NullOutput.h"
+#include "audio/XaPlayer.h"
 #include "audio/devices.h"
 
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -177,6 +183,45 @@ TEST(Player, DeletesQuicklyWhilePlayingEvenAfterItsReceiverIsGone) {
     player_delete(player);
     EXPECT_LT(t.elapsed(), 1000);
   }
+}
+
+// An output render that never returns (a stuck device), simulated by holding the null
+// output inside its render; once let go it touches the voice it was rendering.
+struct StuckRender {
+  std::atomic<bool> hold{false};
+  std::atomic<bool> holding{false};
+  std::atomic<int> resumed{0};
+  Voice* voice = nullptr;
+  static void Tap(void* context, const float*, int) {
+    auto* s = static_cast<StuckRender*>(context);
+    if (!s->hold.load()) return;
+    s->holding = true;
+    while (s->hold.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    s->resumed = s->voice->playing.load() ? 1 : 2;
+  }
+};
+
+TEST(Player, DeletingWhileARenderIsStuckKeepsTheVoiceAliveAndReturns) {
+  NullOutput* out = Engine::Instance().NullOutputFor(kRouteMain);
+  ASSERT_NE(out, nullptr);
+  auto p = std::make_unique<TestPlayer>();
+  p->SendText(XA_MSG_COMMAND_INPUT_OPEN, Fixture("tone440_44k_cbr.mp3"));
+  p->Send(XA_MSG_COMMAND_PLAY);
+  ASSERT_TRUE(p->WaitFor(XA_MSG_NOTIFY_INPUT_POSITION));
+  StuckRender stuck;
+  stuck.voice = &p->player->GetVoice();
+  out->SetTap(&StuckRender::Tap, &stuck);
+  stuck.hold = true;
+  ASSERT_TRUE(WaitUntil([&] { return stuck.holding.load(); }));
+  const int parked = Engine::Instance().ParkedVoices();
+  QElapsedTimer t;
+  t.start();
+  p.reset();
+  EXPECT_LT(t.elapsed(), 10000);  // gives up waiting rather than hanging the caller
+  EXPECT_EQ(Engine::Instance().ParkedVoices(), parked + 1);
+  stuck.hold = false;
+  EXPECT_TRUE(WaitUntil([&] { return stuck.resumed.load() != 0; }));  // no use after free
+  out->SetTap(nullptr, nullptr);
 }
 
 TEST(Player, TwoPlayersShareTheOutputAndEachReachesItsEnd) {

@@ -2,6 +2,8 @@
 // and seeking, measured on the written audio.
 #include "AudioHarness.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -139,6 +141,23 @@ TEST_F(RenderTest, CutOffFilePlaysWhatItHoldsAndReportsItsRealLength) {
   EXPECT_NE(seen, nullptr);
   EXPECT_EQ(duration, 1);  // 1.2 s left of the 4 s its header announces
   EXPECT_NEAR(wav.Seconds(), 1.2027, kFrame);
+}
+
+TEST_F(RenderTest, TheWavCopyAppearsOnlyWhenComplete) {
+  const QString target = Out("copy.wav");
+  TestPlayer p;
+  p.SendText(XA_MSG_COMMAND_OUTPUT_OPEN, "wav:" + target);
+  p.SendText(XA_MSG_COMMAND_INPUT_OPEN, Fixture("tone440_44k_cbr.mp3"));
+  p.Send(XA_MSG_COMMAND_PLAY);  // opens the copy ...
+  p.Send(XA_MSG_COMMAND_PAUSE);  // ... and holds it before anything is rendered
+  ASSERT_TRUE(p.WaitFor(XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PAUSED));
+  EXPECT_FALSE(QFile::exists(target));
+  p.Send(XA_MSG_COMMAND_PLAY);
+  ASSERT_TRUE(p.WaitFor(XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_EOF));
+  WavData wav;
+  ASSERT_TRUE(ReadWav(target, &wav));
+  EXPECT_NEAR(wav.Seconds(), 3.0302, kFrame);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"copy.wav"});  // no temporary left
 }
 
 }  // namespace
