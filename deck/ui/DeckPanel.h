@@ -58,7 +58,11 @@ class DeckPanel : public QGroupBox {
   // "Open": the main window asks for the file.
   void OpenClicked(int deck);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void ShowFills();
   void BuildDisplays(const QPixmap& digitStrip);
   void BuildTransport();
   void BuildLevels();
