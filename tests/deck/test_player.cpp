@@ -57,6 +57,21 @@ TEST_F(PlayerTest, DurationSetsRangeSliderAndClearsTheCounters) {
   EXPECT_EQ(D().PositionFrames(2), 0u);
 }
 
+TEST_F(PlayerTest, AClipShorterThanASecondStillGetsAPositionRange) {
+  // The duration comes in whole seconds: 0 for a jingle of 0.2 s.
+  struct Case {
+    int seconds;
+    int range;
+  } cases[] = {{0, 1}, {1, 25}, {2, 50}};
+  D();
+  for (const Case& c : cases) {
+    engine.Clear();
+    engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_DURATION, c.seconds);
+    EXPECT_EQ(engine.Trace(P(1)), QStringList({QStringLiteral("40:%1,0,0").arg(c.range), "29:1,0,0"})) << c.seconds;
+    EXPECT_EQ(M(1).PositionMax(), c.range) << c.seconds;
+  }
+}
+
 TEST_F(PlayerTest, DurationLeavesTheCheckedTimeWhileCheckOnLoadIsDown) {
   engine.durationsMs.insert(QStringLiteral("/m/a.mp3"), 180400);
   D().SetCheckOnLoad(true);
