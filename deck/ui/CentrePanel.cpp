@@ -103,6 +103,7 @@ void CentrePanel::BuildMaster() {
 }
 
 void CentrePanel::ShowFills() {
+  if (!masterLabel_) return;  // still being built
   QList<QWidget*> moving = {crossfade1_, crossfade2_, master_, masterLabel_};
   for (QSlider* slider : eq_) moving.append(slider);
   FillLikePanel(*this, moving);

@@ -249,6 +249,7 @@ void DeckPanel::Apply(unsigned parts) {
 }
 
 void DeckPanel::ShowFills() {
+  if (!pitchLabel_) return;  // still being built
   FillLikePanel(*this, {remaining_, duration_, title_, state_, cueMark_, position_, fader_, faderLabel_, pitch_,
                         pitchLabel_});
 }
