@@ -10,12 +10,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 
 #include "bench/support/SilentDialogs.h"
-#include "deck/DecoderEngine.h"
 #include "deck/Decks.h"
+#include "deck/DecoderEngine.h"
 #include "deck/ui/CentrePanel.h"
 #include "deck/ui/DeckPanel.h"
 #include "deck/ui/DeckPanels.h"
@@ -123,7 +123,9 @@ int main(int argc, char** argv) {
 
   // Each tick: both decks report a position, as the engine does while they play.
   const auto play = [&](int n) {
-    for (int deck = 1; deck <= 2; ++deck) engine.Notify(deck, XA_MSG_NOTIFY_INPUT_POSITION, n % kClipFrames, kClipFrames);
+    for (int deck = 1; deck <= 2; ++deck) {
+      engine.Notify(deck, XA_MSG_NOTIFY_INPUT_POSITION, n % kClipFrames, kClipFrames);
+    }
   };
   // A crossfade on top: one fader goes up, the other down, the bars follow.
   const auto crossfade = [&](int n) {

@@ -98,7 +98,7 @@ void CentrePanel::BuildMaster() {
   master_->setPageStep(728 * 5);
   master_->setToolTip(QStringLiteral("Master Out"));
   masterLabel_ = new QLabel(this);
-  masterLabel_->setGeometry(96, kEqTop + kEqHeight + 2, 40, 12);
+  masterLabel_->setGeometry(96, kEqTop + kEqHeight + 2, 38, 12);  // inside the frame: it paints its own background
   masterLabel_->setAlignment(Qt::AlignCenter);
 }
 

@@ -209,7 +209,8 @@ void DeckPanel::Apply(unsigned parts) {
   if (parts & DeckModel::kState) {
     if (state_->text() != m.StateText()) {
       state_->setText(m.StateText());
-      state_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 15px; color: %1;").arg(StateColour(m.StateText())));
+      state_->setStyleSheet(
+          QStringLiteral("font-weight: bold; font-size: 15px; color: %1;").arg(StateColour(m.StateText())));
     }
   }
   if (parts & DeckModel::kElapsed) counter_->SetText(m.CounterText());
@@ -243,15 +244,16 @@ void DeckPanel::Apply(unsigned parts) {
     autoCue_->setChecked(m.AutoCue());
   }
   if (parts & DeckModel::kLoadLamp) {
-    loadLamp_->setStyleSheet(m.LoadPicture() ? QStringLiteral("background: #40ff60; border: 1px solid #a0ffa0; border-radius: 8px;")
-                                             : QStringLiteral("background: #103018; border: 1px solid #305038; border-radius: 8px;"));
+    loadLamp_->setStyleSheet(
+        m.LoadPicture() ? QStringLiteral("background: #40ff60; border: 1px solid #a0ffa0; border-radius: 8px;")
+                        : QStringLiteral("background: #103018; border: 1px solid #305038; border-radius: 8px;"));
   }
 }
 
 void DeckPanel::ShowFills() {
   if (!pitchLabel_) return;  // still being built
-  FillLikePanel(*this, {remaining_, duration_, title_, state_, cueMark_, position_, fader_, faderLabel_, pitch_,
-                        pitchLabel_});
+  FillLikePanel(*this,
+                {remaining_, duration_, title_, state_, cueMark_, position_, fader_, faderLabel_, pitch_, pitchLabel_});
 }
 
 void DeckPanel::changeEvent(QEvent* event) {

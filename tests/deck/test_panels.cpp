@@ -105,8 +105,7 @@ TEST_F(PanelsTest, HandTheOperatorsActionsToTheDecks) {
   position->setSliderPosition(600);
   engine.Notify(P(1), XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PAUSED);
   position->setSliderDown(false);
-  EXPECT_EQ(engine.Trace(P(1)),
-            QStringList({"4:0,0,0", "6:500,2500,0", "6:600,2500,0", "6:600,2500,0", "3:0,0,0"}));
+  EXPECT_EQ(engine.Trace(P(1)), QStringList({"4:0,0,0", "6:500,2500,0", "6:600,2500,0", "6:600,2500,0", "3:0,0,0"}));
 
   engine.Clear();
   Panel(1).Fader()->setValue(20);
