@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "adverts/ui/AdvertsPanel.h"
 #include "app/ScreenFit.h"
 #include "deck/ui/CentrePanel.h"
 #include "deck/ui/CheckOnLoadButton.h"
@@ -129,6 +130,7 @@ void MainWindow::BuildControls() {
 
   BuildSongsList();
   BuildToggles();
+  BuildAdverts();
   DefineWindowCommands();
   ConnectCommands();
 
@@ -162,6 +164,51 @@ void MainWindow::BuildToggles() {
   connect(&mix, &AutoMix::busyChanged, this, &MainWindow::SetBusyCursor);
   ShowToggles();
 }
+
+void MainWindow::BuildAdverts() {
+  Adverts& adverts = station_->AdvertSet();
+  advertsPanel_ = new AdvertsPanel(adverts, this);
+  adverts_ = new QPushButton(QStringLiteral("ADVS"), this);
+  adverts_->setCheckable(true);
+  adverts_->setFocusPolicy(Qt::NoFocus);
+  adverts_->setToolTip(QStringLiteral("Advertisments"));
+  adverts_->setStyleSheet(LampButtonStyle());
+  adverts_->setGeometry(568, 452, 110, 24);
+  connect(adverts_, &QPushButton::clicked, &adverts, &Adverts::SetAdvertsEnabled);
+
+  advertsIndicator_ = new QLabel(QStringLiteral("ADS"), this);
+  advertsIndicator_->setObjectName(QStringLiteral("AdvertsIndicator"));
+  advertsIndicator_->setToolTip(QStringLiteral("Adverts Enabled"));
+  advertsIndicator_->setGeometry(722, 578, 34, 18);
+  advertsIndicator_->setAlignment(Qt::AlignCenter);
+  advertsIndicator_->setStyleSheet(QStringLiteral("color: #50c0ff; font-weight: bold;"));
+
+  connect(&adverts, &Adverts::advertsEnabledChanged, this, [this](bool on) {
+    const QSignalBlocker block(adverts_);
+    adverts_->setChecked(on);
+    LayoutLists();
+  });
+  // The window's own context menu holds "Enable Logos" (the adverts list's has "Disable").
+  auto* enable = new QAction(QStringLiteral("Enable Logos"), this);
+  connect(enable, &QAction::triggered, this, [this] { station_->Commands().Run(ConsoleCommand::AdvertsOn); });
+  addAction(enable);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  LayoutLists();
+}
+
+void MainWindow::LayoutLists() {
+  // The left column from below the tool row to above the status line; the songs list gives
+  // up its lower part to the adverts list while adverts are on.
+  constexpr int kLeft = 6, kTop = 28, kWidth = 220, kHeight = 546, kAdverts = 150;
+  const bool advertsOn = station_->AdvertSet().AdvertsEnabled();
+  const int songsHeight = advertsOn ? kHeight - kAdverts - 4 : kHeight;
+  songsPanel_->setGeometry(kLeft, kTop, kWidth, songsHeight);
+  advertsPanel_->setGeometry(kLeft, kTop + songsHeight + 4, kWidth, kAdverts);
+  advertsPanel_->setVisible(advertsOn);
+  advertsIndicator_->setVisible(advertsOn);
+}
+
+bool MainWindow::AdvertsIndicatorShown() const { return !advertsIndicator_->isHidden(); }
 
 void MainWindow::ShowToggles() {
   const AutoMix& mix = station_->Mix();

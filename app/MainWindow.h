@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class AdvertsPanel;
 class DeckPanels;
 class QLabel;
 class QPushButton;
@@ -37,6 +38,9 @@ class MainWindow : public QDialog {
   QPushButton* ToolButton(const QString& caption) const { return toolButtons_.value(caption); }
   QPushButton* LoadNextButton() const { return loadNext_; }
   QPushButton* MixNextButton() const { return mixNext_; }
+  QPushButton* AdvertsButton() const { return adverts_; }
+  AdvertsPanel& AdvertsView() { return *advertsPanel_; }
+  bool AdvertsIndicatorShown() const;
   bool PlayLogIndicatorShown() const;
 
   void ShowAbout();
@@ -67,6 +71,9 @@ class MainWindow : public QDialog {
   void BuildToolButtons();
   void BuildSongsList();
   void BuildToggles();
+  void BuildAdverts();
+  // Places the songs list and the lists below it for the "ADVS" (and later "PRG") toggles.
+  void LayoutLists();
   void DefineWindowCommands();
   void ConnectCommands();
   void OnSearchFocus(bool in);
@@ -78,10 +85,13 @@ class MainWindow : public QDialog {
   std::unique_ptr<Station> station_;
   std::unique_ptr<DeckPanels> deckPanels_;
   SongsListPanel* songsPanel_ = nullptr;
+  AdvertsPanel* advertsPanel_ = nullptr;
   KeyboardMap keyboard_;
   QPushButton* focusHolder_ = nullptr;
   QPushButton* loadNext_ = nullptr;
   QPushButton* mixNext_ = nullptr;
+  QPushButton* adverts_ = nullptr;
+  QLabel* advertsIndicator_ = nullptr;
 
   QLabel* status_ = nullptr;
   QLabel* startDir_ = nullptr;

@@ -128,6 +128,17 @@ bool Engine::AddVoice(Voice* voice) {
   return slots_.Add(voice);
 }
 
+namespace {
+
+// Voices a stuck render may still hold. Kept for the life of the process and reachable
+// from here, so they are neither freed under the render nor reported as leaks.
+std::vector<Voice*>& ParkedList() {
+  static auto* parked = new std::vector<Voice*>;
+  return *parked;
+}
+
+}  // namespace
+
 void Engine::RemoveVoice(std::unique_ptr<Voice> voice) {
   std::lock_guard<std::mutex> lock(mutex_);
   slots_.Remove(voice.get());
@@ -137,13 +148,13 @@ void Engine::RemoveVoice(std::unique_ptr<Voice> voice) {
   for (auto& out : outputs_) done = out->WaitForRendersInFlight(kRenderLimit) && done;
   if (!done) {
     qWarning("audio: an output render did not finish; the player's voice is kept alive");
-    parked_.push_back(voice.release());
+    ParkedList().push_back(voice.release());
   }
 }
 
 int Engine::ParkedVoices() {
   std::lock_guard<std::mutex> lock(mutex_);
-  return int(parked_.size());
+  return int(ParkedList().size());
 }
 
 int Engine::RouteRate(int route) const { return routeRate_[route == kRouteMonitor ? 1 : 0].load(); }

@@ -53,7 +53,6 @@ class Engine {
 
   std::mutex mutex_;
   VoiceSlots slots_;
-  std::vector<Voice*> parked_;  // never freed: a stuck render may still hold them
   std::atomic<float> mainGain_{1.0f};
   int masterValue_ = 65535;
   bool nullOnly_ = false;

@@ -17,7 +17,7 @@ class CentreModel : public QObject {
  public:
   enum Part : unsigned {
     kEqualizer = 1u << 0,
-    kMaster = 1u << 1,     // position and label
+    kMaster = 1u << 1,  // position and label
     kCrossfade = 1u << 2,
     kAll = (1u << 3) - 1,
   };

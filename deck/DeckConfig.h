@@ -1,5 +1,5 @@
-// Values that the decks read while running; the main window keeps them current (FPS and
-// the main output index change with the Options dialog).
+// Values that the decks read while running: FPS and the main output index change with the
+// Options dialog, "Check On Load" with its button.
 #pragma once
 
 struct DeckConfig {

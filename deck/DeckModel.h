@@ -18,8 +18,8 @@ class DeckModel : public QObject {
  public:
   // What changed, as bits of Changed's argument.
   enum Part : unsigned {
-    kState = 1u << 0,          // state, state text
-    kElapsed = 1u << 1,        // large counter, elapsed copy
+    kState = 1u << 0,    // state, state text
+    kElapsed = 1u << 1,  // large counter, elapsed copy
     kRemaining = 1u << 2,
     kDuration = 1u << 3,
     kTitle = 1u << 4,

@@ -190,9 +190,7 @@ QString Decks::StateText(int deck) const { return Index(deck) < 0 ? QString() : 
 QString Decks::Title(int deck) const { return Index(deck) < 0 ? QString() : models_[Index(deck)]->Title(); }
 QString Decks::InputName(int deck) const { return Index(deck) < 0 ? QString() : players_[Index(deck)]->InputName(); }
 QString Decks::ClipPath(int deck) const { return Index(deck) < 0 ? QString() : players_[Index(deck)]->ClipPath(); }
-QString Decks::ElapsedText(int deck) const {
-  return Index(deck) < 0 ? QString() : models_[Index(deck)]->ElapsedText();
-}
+QString Decks::ElapsedText(int deck) const { return Index(deck) < 0 ? QString() : models_[Index(deck)]->ElapsedText(); }
 QString Decks::RemainingText(int deck) const {
   return Index(deck) < 0 ? QString() : models_[Index(deck)]->RemainingText();
 }

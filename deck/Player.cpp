@@ -184,7 +184,10 @@ void Player::OnPosition(uint32_t offset, uint32_t range) {
 void Player::OnDuration(uint32_t seconds) {
   seekHold_ = false;
   if (!config_.checkOnLoad) model_.SetDuration(FormatTimecode(uint64_t{seconds} * 1000, Fps()));
-  const int frames = static_cast<int>(seconds * static_cast<uint32_t>(Fps()));
+  // The duration comes in whole seconds: a clip shorter than one reports 0, and the engine
+  // refuses a range of 0 (an error in the play log on every load). One frame is the least
+  // range there is.
+  const int frames = std::max(static_cast<int>(seconds * static_cast<uint32_t>(Fps())), 1);
   Send(XA_MSG_SET_POSITION_RANGE, frames);
   rangeAsked_ = static_cast<uint32_t>(frames);
   Send(XA_MSG_COMMAND_SET_PLAYER_MODE, 1);

@@ -23,8 +23,7 @@ class Player : public QObject {
  public:
   // Checks the engine's version and creates the engine player; on failure the deck stays
   // silent (every command is dropped).
-  Player(int deck, DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, const DeckConfig& config,
-         DeckModel& model);
+  Player(int deck, DecoderEngine& engine, Dialogs& dialogs, PlayLog& log, const DeckConfig& config, DeckModel& model);
   ~Player() override;
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;

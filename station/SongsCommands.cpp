@@ -13,7 +13,7 @@ SongsCommands::SongsCommands(SongsList& list, DeckControl& decks, Dialogs& dialo
       hooks_(std::move(hooks)),
       information_(analyzer, hooks_.fps, [this](const QString& text) { list_.SetClipInfoText(text); }),
       feed_(list, decks, log, hooks_.status),
-      loader_(list, dialogs, log, folders, hooks_.status),
+      loader_(list, dialogs, log, folders, hooks_.status, hooks_.advertList),
       tools_(list, dialogs, log, folders, hooks_.status, hooks_.releaseAutoButtons),
       shuffler_(list, rand_, log, hooks_.status),
       search_(list, feed_, dialogs, hooks_.status, hooks_.focusHidden),

@@ -35,6 +35,8 @@ class SongsCommands : public QObject {
     // Parks the keyboard focus on the window's hidden focus button.
     std::function<void()> focusHidden;
     std::function<int()> fps;
+    // A dropped advert play list (".epl").
+    std::function<void(const QString&)> advertList;
   };
 
   SongsCommands(SongsList& list, DeckControl& decks, Dialogs& dialogs, PlayLog& log, const ClipAnalyzer& analyzer,

@@ -30,15 +30,22 @@ Station::Station(AppContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx),
   hooks.releaseAutoButtons = [this] { autoMix_->SetLoadNext(false); };
   hooks.focusHidden = [this] { emit focusHiddenRequested(); };
   hooks.fps = [this] { return settings_.fps; };
+  hooks.advertList = [this](const QString& path) { adverts_->LoadAdvertList(path); };
   commands_ = std::make_unique<SongsCommands>(songs_, *decks_, ctx_.dialogs, ctx_.playLog, ctx_.engine,
                                               ctx_.renamePrompt, folders_, ctx_.startFolder, std::move(hooks));
   StationClipHooks::StyleChoice choice;
   choice.defaultStyle = [this] { return settings_.defMixStyle; };
+  choice.advertsOn = [this] { return adverts_ && adverts_->AdvertsEnabled(); };
   clipHooks_ = std::make_unique<StationClipHooks>(commands_->Information(), commands_->Feed(), songs_, *mixStyles_,
                                                   mixSettings_, std::move(choice));
   decks_->SetClipLoadHooks(clipHooks_.get());
   autoMix_ = std::make_unique<AutoMix>(*decks_, songs_, commands_->Feed(), *mixStyles_, mixSettings_, timers_,
                                        ctx_.system, status);
+  Adverts::Hooks advertHooks;
+  advertHooks.mixing = [this] { return autoMix_->Engine().Mixing(); };
+  advertHooks.loadingType = [this] { return settings_.advertsLoadingType; };
+  adverts_ = std::make_unique<Adverts>(songs_, commands_->Feed(), timers_, ctx_.dialogs, ctx_.clock, ctx_.playLog,
+                                       std::move(advertHooks));
   connect(decks_.get(), &Decks::ClipOpenFailed, autoMix_.get(), &AutoMix::OnClipOpenFailed);
   connect(decks_.get(), &Decks::ClipOpened, autoMix_.get(), &AutoMix::OnClipOpened);
   connect(&timers_, &TimerTable::Timeout, this, &Station::OnTimer);
@@ -50,6 +57,7 @@ Station::~Station() {
   decks_->Send(1, XA_MSG_COMMAND_STOP);
   decks_->Send(2, XA_MSG_COMMAND_STOP);
   timers_.StopAll();
+  adverts_.reset();
   autoMix_.reset();
   decks_->SetClipLoadHooks(nullptr);
   clipHooks_.reset();
@@ -83,6 +91,8 @@ void Station::DefineCommands() {
   console_.Define(C::RemoveClip, [&list](int) { list.RemoveClip(); });
   console_.Define(C::ClearPlayList, [&list](int) { list.Clear(); });
   console_.Define(C::CountTimes, [&list](int) { list.CountTimes(); });
+  console_.Define(C::AdvertsOn, [this](int) { adverts_->SetAdvertsEnabled(true); });
+  console_.Define(C::AdvertsOff, [this](int) { adverts_->SetAdvertsEnabled(false); });
 }
 
 void Station::Start(const StartUpHooks& hooks) {
@@ -147,6 +157,7 @@ void Station::ReadSettings() {
   decks_->SetFps(settings_.fps);
   autoMix_->Engine().SetFps(settings_.fps);
   folders_ = RememberedFolders{settings_.audioFolder, settings_.playListFolder};
+  adverts_->SetAdListFolder(settings_.adListFolder);
   ctx_.playLog.SetEnabled(settings_.keepPlayLog);
 }
 
@@ -154,6 +165,7 @@ void Station::SaveAtExit() {
   decks_->SaveDeckSettings(ctx_.settings);
   settings_.audioFolder = folders_.mp3Folder;
   settings_.playListFolder = folders_.playListFolder;
+  settings_.adListFolder = adverts_->AdListFolder();
   settings_.SaveFolders(ctx_.settings);
   ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("Registry Entries Saved"), QString());
 }
@@ -168,6 +180,7 @@ void Station::OnTimer(int id) {
     ShowClock();
     return;
   }
+  if (adverts_->OnTimer(id)) return;
   autoMix_->OnTimer(id);
 }
 

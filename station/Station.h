@@ -6,6 +6,7 @@
 // GUI thread only.
 #pragma once
 
+#include "adverts/Adverts.h"
 #include "deck/Decks.h"
 #include "mix/MixSettings.h"
 #include "mix/MixStyleModel.h"
@@ -54,6 +55,7 @@ class Station : public QObject {
   MixStyleModel& MixStyles() { return *mixStyles_; }
   MixSettings& MixInForce() { return mixSettings_; }
   AutoMix& Mix() { return *autoMix_; }
+  Adverts& AdvertSet() { return *adverts_; }
   ConsoleCommands& Commands() { return console_; }
   const RememberedFolders& Folders() const { return folders_; }
 
@@ -88,6 +90,7 @@ class Station : public QObject {
   std::unique_ptr<SongsCommands> commands_;
   std::unique_ptr<StationClipHooks> clipHooks_;
   std::unique_ptr<AutoMix> autoMix_;
+  std::unique_ptr<Adverts> adverts_;
   ConsoleCommands console_;
   QString status_ = QStringLiteral("Ready");
   QString clock_ = QStringLiteral("00:00:00");

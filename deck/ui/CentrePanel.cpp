@@ -1,5 +1,6 @@
 #include "deck/ui/CentrePanel.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -10,6 +11,7 @@
 #include "deck/CentreModel.h"
 #include "deck/Decks.h"
 #include "deck/EqualizerTable.h"
+#include "deck/ui/PanelFill.h"
 #include "deck/ui/ViewRefresh.h"
 
 namespace {
@@ -61,6 +63,7 @@ CentrePanel::CentrePanel(Decks& decks, QWidget* parent) : QGroupBox(parent), dec
   crossfade2_ = CrossfadeBar(this, 76);
   BuildEqualizer();
   BuildMaster();
+  ShowFills();
   Apply(CentreModel::kAll);
   refresh_ = new ViewRefresh([this](unsigned parts) { Apply(parts); }, this);
   connect(&decks_.Centre(), &CentreModel::Changed, refresh_, &ViewRefresh::Mark);
@@ -95,8 +98,20 @@ void CentrePanel::BuildMaster() {
   master_->setPageStep(728 * 5);
   master_->setToolTip(QStringLiteral("Master Out"));
   masterLabel_ = new QLabel(this);
-  masterLabel_->setGeometry(96, kEqTop + kEqHeight + 2, 40, 12);
+  masterLabel_->setGeometry(96, kEqTop + kEqHeight + 2, 38, 12);  // inside the frame: it paints its own background
   masterLabel_->setAlignment(Qt::AlignCenter);
+}
+
+void CentrePanel::ShowFills() {
+  if (!masterLabel_) return;  // still being built
+  QList<QWidget*> moving = {crossfade1_, crossfade2_, master_, masterLabel_};
+  for (QSlider* slider : eq_) moving.append(slider);
+  FillLikePanel(*this, moving);
+}
+
+void CentrePanel::changeEvent(QEvent* event) {
+  QGroupBox::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) ShowFills();
 }
 
 void CentrePanel::Connect() {

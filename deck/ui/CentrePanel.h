@@ -32,7 +32,11 @@ class CentrePanel : public QGroupBox {
   // "M I X" was clicked (the crossfade is the mix engine's).
   void MixClicked();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void ShowFills();
   void BuildEqualizer();
   void BuildMaster();
   void Connect();

@@ -2,9 +2,11 @@
 #include "deck/ui/DeckPanel.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 #include <QToolButton>
 
 #include "deck/DeckModel.h"
@@ -12,6 +14,7 @@
 #include "formats/TimeText.h"
 #include "deck/ui/DeckIcons.h"
 #include "deck/ui/DigitDisplay.h"
+#include "deck/ui/PanelFill.h"
 #include "deck/ui/ViewRefresh.h"
 
 namespace {
@@ -67,6 +70,16 @@ void ShowSlider(QSlider* slider, int value) {
   slider->setValue(value);
 }
 
+// A clip of minutes has many frames to a pixel of the position slider, and a slider
+// repaints on every new value: a value that leaves the handle where it is is not shown.
+bool HandleMoves(const QSlider* slider, int value) {
+  const int span = slider->width() - slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
+  if (span <= 0) return value != slider->value();
+  const int min = slider->minimum(), max = slider->maximum();
+  return QStyle::sliderPositionFromValue(min, max, value, span) !=
+         QStyle::sliderPositionFromValue(min, max, slider->value(), span);
+}
+
 QString StateColour(const QString& text) {
   if (text == QLatin1String("PLAYING")) return QStringLiteral("#40e060");
   if (text == QLatin1String("PAUSED")) return QStringLiteral("#ffb000");
@@ -82,6 +95,7 @@ DeckPanel::DeckPanel(int deck, Decks& decks, const QPixmap& digitStrip, QWidget*
   BuildDisplays(digitStrip);
   BuildTransport();
   BuildLevels();
+  ShowFills();
   Apply(DeckModel::kAll);
   refresh_ = new ViewRefresh([this](unsigned parts) { Apply(parts); }, this);
   connect(&model_, &DeckModel::Changed, refresh_, &ViewRefresh::Mark);
@@ -132,7 +146,7 @@ void DeckPanel::BuildLevels() {
   fader_ = VerticalSlider(this, QRect(10, 204, 28, 100), 0, 100, 100, 3);
   fader_->setToolTip(QStringLiteral("Volume"));
   faderLabel_ = new QLabel(this);
-  faderLabel_->setGeometry(0, 306, 48, 16);
+  faderLabel_->setGeometry(2, 306, 44, 16);  // inside the frame: it paints its own background
   faderLabel_->setAlignment(Qt::AlignCenter);
   pitch_ = VerticalSlider(this, QRect(64, 204, 28, 100), DeckModel::kPitchMin, DeckModel::kPitchMax,
                           DeckModel::kPitchNormal, 10);
@@ -170,7 +184,8 @@ void DeckPanel::Connect() {
   });
   connect(position_, &QSlider::actionTriggered, this, [this, &d, deck](int action) {
     if (action == QAbstractSlider::SliderMove || action == QAbstractSlider::SliderNoAction) return;
-    d.StepPosition(deck, position_->sliderPosition());
+    // The step counts from the deck's position; the slider may show it only to the pixel.
+    d.StepPosition(deck, model_.Position() + position_->sliderPosition() - position_->value());
     refresh_->Mark(DeckModel::kPosition);
   });
   connect(fader_, &QSlider::valueChanged, this, [this, &d, deck](int v) {
@@ -195,7 +210,8 @@ void DeckPanel::Apply(unsigned parts) {
   if (parts & DeckModel::kState) {
     if (state_->text() != m.StateText()) {
       state_->setText(m.StateText());
-      state_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 15px; color: %1;").arg(StateColour(m.StateText())));
+      state_->setStyleSheet(
+          QStringLiteral("font-weight: bold; font-size: 15px; color: %1;").arg(StateColour(m.StateText())));
     }
   }
   if (parts & DeckModel::kElapsed) counter_->SetText(m.CounterText());
@@ -204,12 +220,14 @@ void DeckPanel::Apply(unsigned parts) {
   if (parts & DeckModel::kTitle) Show(title_, m.Title());
   if (parts & DeckModel::kCueMark) Show(cueMark_, m.CueMarkText());
   if (parts & (DeckModel::kPosition | DeckModel::kPositionRange)) {
-    // Range first: a value beyond the old range would be cut to it. Setting an unchanged
-    // range costs nothing.
     const QSignalBlocker block(position_);
-    position_->setRange(1, m.PositionMax());
-    if (position_->tickInterval() != m.PositionTick()) position_->setTickInterval(m.PositionTick());
-    position_->setValue(m.Position());
+    if (position_->maximum() != m.PositionMax() || position_->tickInterval() != m.PositionTick()) {
+      position_->setRange(1, m.PositionMax());
+      position_->setTickInterval(m.PositionTick());
+      position_->setValue(m.Position());
+    } else if (HandleMoves(position_, m.Position())) {
+      position_->setValue(m.Position());
+    }
   }
   if (parts & DeckModel::kFader) {
     ShowSlider(fader_, m.Fader());
@@ -227,9 +245,21 @@ void DeckPanel::Apply(unsigned parts) {
     autoCue_->setChecked(m.AutoCue());
   }
   if (parts & DeckModel::kLoadLamp) {
-    loadLamp_->setStyleSheet(m.LoadPicture() ? QStringLiteral("background: #40ff60; border: 1px solid #a0ffa0; border-radius: 8px;")
-                                             : QStringLiteral("background: #103018; border: 1px solid #305038; border-radius: 8px;"));
+    loadLamp_->setStyleSheet(
+        m.LoadPicture() ? QStringLiteral("background: #40ff60; border: 1px solid #a0ffa0; border-radius: 8px;")
+                        : QStringLiteral("background: #103018; border: 1px solid #305038; border-radius: 8px;"));
   }
+}
+
+void DeckPanel::ShowFills() {
+  if (!pitchLabel_) return;  // still being built
+  FillLikePanel(*this,
+                {remaining_, duration_, title_, state_, cueMark_, position_, fader_, faderLabel_, pitch_, pitchLabel_});
+}
+
+void DeckPanel::changeEvent(QEvent* event) {
+  QGroupBox::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) ShowFills();
 }
 
 void DeckPanel::ShowIcon(QToolButton* button, DeckIcon icon) {

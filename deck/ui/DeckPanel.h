@@ -21,7 +21,7 @@ class ViewRefresh;
 class DeckPanel : public QGroupBox {
   Q_OBJECT
  public:
-  // decks must outlive the panel (or the panel is deleted first).
+  // deck: 1 or 2. decks must outlive the panel (or the panel is deleted first).
   DeckPanel(int deck, Decks& decks, const QPixmap& digitStrip, QWidget* parent = nullptr);
 
   int DeckNumber() const { return deck_; }
@@ -58,7 +58,11 @@ class DeckPanel : public QGroupBox {
   // "Open": the main window asks for the file.
   void OpenClicked(int deck);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void ShowFills();
   void BuildDisplays(const QPixmap& digitStrip);
   void BuildTransport();
   void BuildLevels();

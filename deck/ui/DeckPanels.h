@@ -9,11 +9,11 @@
 
 #include <array>
 
-class CentrePanel;
-class CheckOnLoadButton;
+#include "deck/ui/CentrePanel.h"
+#include "deck/ui/CheckOnLoadButton.h"
+#include "deck/ui/DeckPanel.h"
+
 class Decks;
-class DeckPanel;
-class QWidget;
 
 class DeckPanels : public QObject {
   Q_OBJECT

@@ -21,6 +21,19 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
 }  // namespace
 
 class PanelsTest : public DeckFixture {
@@ -92,8 +105,7 @@ TEST_F(PanelsTest, HandTheOperatorsActionsToTheDecks) {
   position->setSliderPosition(600);
   engine.Notify(P(1), XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PAUSED);
   position->setSliderDown(false);
-  EXPECT_EQ(engine.Trace(P(1)),
-            QStringList({"4:0,0,0", "6:500,2500,0", "6:600,2500,0", "6:600,2500,0", "3:0,0,0"}));
+  EXPECT_EQ(engine.Trace(P(1)), QStringList({"4:0,0,0", "6:500,2500,0", "6:600,2500,0", "6:600,2500,0", "3:0,0,0"}));
 
   engine.Clear();
   Panel(1).Fader()->setValue(20);
@@ -138,6 +150,39 @@ TEST_F(PanelsTest, HandTheOperatorsActionsToTheDecks) {
   ASSERT_TRUE(Shows([&] { return Panel(1).State()->text() == QLatin1String("CLOSED"); }));
   EXPECT_EQ(Panel(1).FaderLabel()->text(), QStringLiteral("-20 db"));
   EXPECT_EQ(Centre().EqualizerSlider(3)->value(), 0);
+}
+
+TEST_F(PanelsTest, APlayingDeckRepaintsItsDisplaysNotThePanelBeneath) {
+  window->resize(800, 400);
+  Panel(2).move(400, 0);
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  Loaded(1, 100, XA_STATE_PLAYING);
+  engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_POSITION, 1, 2500);
+  QTest::qWait(100);  // the first drawing of everything
+  PaintCounter panel(&Panel(1)), remaining(Panel(1).Remaining()), counter(Panel(1).Counter());
+  for (int frame = 2; frame < 12; ++frame) {
+    engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_POSITION, frame, 2500);
+    D().SetFader(1, frame, true);
+    QTest::qWait(20);
+  }
+  ASSERT_TRUE(Shows([&] { return remaining.paints > 0 && counter.paints > 0; }));
+  EXPECT_EQ(panel.paints, 0);
+}
+
+TEST_F(PanelsTest, PageStepsCountFromTheDecksPosition) {
+  Loaded(2, 100, XA_STATE_PLAYING);
+  engine.Notify(P(2), XA_MSG_NOTIFY_INPUT_POSITION, 100, 2500);
+  QSlider* position = Panel(2).Position();
+  ASSERT_TRUE(Shows([&] { return position->maximum() == 2500 && position->value() == 100; }));
+  // Three frames on: likely the same pixel, so the slider may still show 100.
+  engine.Notify(P(2), XA_MSG_NOTIFY_INPUT_POSITION, 103, 2500);
+  QTest::qWait(40);
+  engine.Clear();
+  position->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  engine.Notify(P(2), XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PAUSED);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return engine.Commands(P(2)).size() >= 3; }, kWaitMs));
+  EXPECT_EQ(engine.Trace(P(2)), QStringList({"4:0,0,0", "6:113,2500,0", "3:0,0,0"}));
 }
 
 TEST_F(PanelsTest, AnEmptyDecksSliderSpringsBack) {

@@ -1,4 +1,6 @@
 // A deck's answers to the engine's notifications, as its model shows them.
+#include <functional>
+
 #include "DeckFixture.h"
 #include "deck/Player.h"
 #include "platform/Paths.h"
@@ -55,6 +57,21 @@ TEST_F(PlayerTest, DurationSetsRangeSliderAndClearsTheCounters) {
   EXPECT_EQ(D().CueMarkText(2), QStringLiteral("00:00:00:00"));
   EXPECT_EQ(D().ElapsedText(2), QStringLiteral("00:00:00:00"));
   EXPECT_EQ(D().PositionFrames(2), 0u);
+}
+
+TEST_F(PlayerTest, AClipShorterThanASecondStillGetsAPositionRange) {
+  // The duration comes in whole seconds: 0 for a jingle of 0.2 s.
+  struct Case {
+    int seconds;
+    int range;
+  } cases[] = {{0, 1}, {1, 25}, {2, 50}};
+  D();
+  for (const Case& c : cases) {
+    engine.Clear();
+    engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_DURATION, c.seconds);
+    EXPECT_EQ(engine.Trace(P(1)), QStringList({QStringLiteral("40:%1,0,0").arg(c.range), "29:1,0,0"})) << c.seconds;
+    EXPECT_EQ(M(1).PositionMax(), c.range) << c.seconds;
+  }
 }
 
 TEST_F(PlayerTest, DurationLeavesTheCheckedTimeWhileCheckOnLoadIsDown) {
@@ -159,4 +176,36 @@ TEST_F(PlayerTest, VersionMismatchWarnsOncePerPlayerAndLeavesTheDecksSilent) {
   EXPECT_EQ(D().LoadClip(2, QStringLiteral("x"), QStringLiteral("/m/x.mp3")), 2);
   D().Reset(1);
   EXPECT_TRUE(engine.sent.empty());
+}
+
+TEST_F(PlayerTest, TheModelSaysWhatChangedAndOnlyThat) {
+  Loaded(1, 100, XA_STATE_PLAYING);
+  unsigned parts = 0;
+  QObject::connect(&M(1), &DeckModel::Changed, [&](unsigned changed) { parts |= changed; });
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    unsigned parts;
+  } cases[] = {
+      {"position", [&] { engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_POSITION, 250, 2500); },
+       DeckModel::kElapsed | DeckModel::kRemaining | DeckModel::kPosition},
+      {"the same position", [&] { engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_POSITION, 250, 2500); }, 0},
+      {"pause", [&] { engine.Notify(P(1), XA_MSG_NOTIFY_PLAYER_STATE, XA_STATE_PAUSED); }, DeckModel::kState},
+      {"cue mark", [&] { D().SetCueMark(1); }, DeckModel::kCueMark},
+      {"duration", [&] { engine.Notify(P(1), XA_MSG_NOTIFY_INPUT_DURATION, 184); },
+       DeckModel::kDuration | DeckModel::kPositionRange | DeckModel::kPosition | DeckModel::kCueMark |
+           DeckModel::kElapsed},
+      {"fader", [&] { D().SetFader(1, 30, false); }, DeckModel::kFader},
+      {"pitch", [&] { D().SetPitch(1, 1060, false); }, DeckModel::kPitch},
+      {"equaliser off", [&] { D().ToggleEqualizer(1); }, DeckModel::kEqualizer},
+      {"AUTO CUE", [&] { D().ToggleAutoCue(1); }, DeckModel::kAutoCue},
+      {"load lamp", [&] { D().ShowLoadPicture(1, 1); }, DeckModel::kLoadLamp},
+      {"load lamp again", [&] { D().ShowLoadPicture(1, 1); }, 0},
+      {"the other deck", [&] { D().SetFader(2, 10, true); }, 0},
+  };
+  for (const Case& c : cases) {
+    parts = 0;
+    c.act();
+    EXPECT_EQ(parts, c.parts) << c.what;
+  }
 }

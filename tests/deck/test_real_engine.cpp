@@ -52,3 +52,36 @@ TEST(RealEngineDeck, LoadsPlaysPausesAndCloses) {
   EXPECT_EQ(decks.RemainingText(1), QStringLiteral("00:00:00:00"));
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
+
+TEST(RealEngineDeck, AClipShorterThanASecondLoadsWithoutAnError) {
+  qputenv("KORVO_AUDIO", "null");
+  XaudioEngine engine;
+  ScriptedDialogs dialogs;
+  QTemporaryDir dir;
+  FixedClock clock;
+  PlayLog log(clock, dir.path());
+  log.SetEnabled(true);
+  TimerTable timers;
+  // The first 0.3 s of the tone (128 kbit/s, no Xing frame).
+  QFile tone(Fixture("tone440_44k_cbr.mp3"));
+  ASSERT_TRUE(tone.open(QIODevice::ReadOnly));
+  const QString jingle = dir.filePath(QStringLiteral("jingle.mp3"));
+  QFile out(jingle);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+  out.write(tone.read(4800));
+  out.close();
+
+  Decks decks(engine, dialogs, log, timers);
+  decks.SetFps(25);
+  for (int load = 0; load < 2; ++load) {
+    bool opened = false;
+    QObject::connect(&decks, &Decks::ClipOpened, [&] { opened = true; });
+    ASSERT_EQ(decks.LoadClip(1, QStringLiteral("jingle"), jingle), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return opened && decks.State(1) == PlayerState::Paused; }, 10000));
+    QTest::qWait(200);  // the engine's answers to the range and the rest
+  }
+  EXPECT_GE(decks.Model(1)->PositionMax(), 1);
+  QFile file(log.FilePath());
+  const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  EXPECT_FALSE(text.contains(QLatin1String("\"ERR\""))) << qPrintable(text);
+}
