@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QStringView>
 
+#include "formats/StationFile.h"
 #include "formats/StationText.h"
 #include "platform/Paths.h"
 
@@ -74,12 +75,8 @@ M3uList ParseM3u(QByteArrayView data) {
 }
 
 int ReadM3u(const QString& path, M3uList& list) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return kReadFailed;
-  const qint64 size = file.size();
-  if (size > kMaxFileBytes) return kReadFailed;
-  const QByteArray data = file.read(size);
-  if (size > 0 && data.isEmpty()) return kReadFailed;
+  QByteArray data;
+  if (!stationfile::ReadWhole(path, kMaxFileBytes, data, stationfile::Empty::Allowed)) return kReadFailed;
   const QString folder = QFileInfo(path).absolutePath() + u'/';
   M3uList parsed = ParseM3u(data);
   for (QString& p : parsed.paths) p = paths::ResolvePath(p, folder);

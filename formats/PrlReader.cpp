@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "formats/QuotedValues.h"
+#include "formats/StationFile.h"
 #include "formats/StationText.h"
 #include "formats/TimeText.h"
 #include "platform/Paths.h"
@@ -45,15 +46,6 @@ PrlClip ClipFromValue(const QString& value, bool withDuration) {
   if (!withDuration) return {QString(), value};
   const qsizetype cut = qMin<qsizetype>(value.size(), timetext::kDurationLength);
   return {value.first(cut), value.sliced(cut)};
-}
-
-bool ReadWholeFile(const QString& path, QByteArray& data) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const qint64 size = file.size();
-  if (size <= 0 || size > kMaxFileBytes) return false;
-  data = file.read(size);
-  return !data.isEmpty();
 }
 
 }  // namespace
@@ -107,14 +99,14 @@ QList<PrlClip> ParsePrlFiltered(QByteArrayView data, const QString& word) {
 
 int LoadPrl(const QString& path, PrlPlayList& list, int* unusedValues) {
   QByteArray data;
-  if (!ReadWholeFile(path, data)) return kReadFailed;
+  if (!stationfile::ReadWhole(path, kMaxFileBytes, data)) return kReadFailed;
   list = ParsePrl(data, path, list.header, unusedValues);
   return 0;
 }
 
 int LoadPrlFiltered(const QString& path, const QString& word, QList<PrlClip>& clips) {
   QByteArray data;
-  if (!ReadWholeFile(path, data)) return kReadFailed;
+  if (!stationfile::ReadWhole(path, kMaxFileBytes, data)) return kReadFailed;
   clips = ParsePrlFiltered(data, word);
   return 0;
 }

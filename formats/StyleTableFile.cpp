@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "formats/QuotedValues.h"
+#include "formats/StationFile.h"
 #include "formats/StationText.h"
 
 namespace stylefile {
@@ -34,12 +35,8 @@ StyleTable ParseStyles(QByteArrayView data) {
 }
 
 int ReadStyleFile(const QString& folder, StyleTable& table) {
-  QFile file(StyleFilePath(folder));
-  if (!file.open(QIODevice::ReadOnly)) return kReadFailed;
-  const qint64 size = file.size();
-  if (size <= 0 || size > kMaxFileBytes) return kReadFailed;
-  const QByteArray data = file.read(size);
-  if (data.isEmpty()) return kReadFailed;
+  QByteArray data;
+  if (!stationfile::ReadWhole(StyleFilePath(folder), kMaxFileBytes, data)) return kReadFailed;
   table = ParseStyles(data);
   return int(table.Size());
 }

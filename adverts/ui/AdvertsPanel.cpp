@@ -1,5 +1,7 @@
 #include "adverts/ui/AdvertsPanel.h"
 
+#include "platform/ui/ClipTables.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -39,19 +41,10 @@ void AdvertsPanel::BuildControls() {
   AdvertList& list = adverts_.List();
   view_ = new QTableView(this);
   view_->setModel(&list.Model());
-  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view_->setSelectionMode(QAbstractItemView::SingleSelection);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->setShowGrid(false);
-  view_->setWordWrap(false);
-  view_->verticalHeader()->hide();
-  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_->verticalHeader()->setDefaultSectionSize(18);
-  view_->horizontalHeader()->setHighlightSections(false);
+  SetUpClipTable(*view_);
   view_->setColumnWidth(AdvertListModel::kBlockColumn, 50);
   view_->setColumnWidth(AdvertListModel::kNameColumn, 148);
   view_->setColumnHidden(AdvertListModel::kClipColumn, true);
-  view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
   view_->setToolTip(QStringLiteral("Insertion Clips [AD's, News, Clock, Announcements, etcetera]"));
 
   load_ = SmallButton(QStringLiteral("..."), QStringLiteral("Load Advertising Play List (Spotwright0116)"), this);

@@ -1,5 +1,7 @@
 #include "songs/ui/SongsListPanel.h"
 
+#include "platform/ui/ClipTables.h"
+
 #include <QAction>
 #include <QDropEvent>
 #include <QGridLayout>
@@ -86,20 +88,10 @@ SongsListPanel::SongsListPanel(SongsList& list, std::function<void(const QString
   auto* look = new SongsListLook(this);
   look->setSourceModel(&list_->Model());
   view_->setModel(look);
-  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view_->setSelectionMode(QAbstractItemView::SingleSelection);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->setShowGrid(false);
-  view_->setWordWrap(false);
-  view_->verticalHeader()->hide();
-  // Fixed row heights keep a list of 100 000 clips from measuring every row.
-  view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_->verticalHeader()->setDefaultSectionSize(18);
-  view_->horizontalHeader()->setHighlightSections(false);
+  SetUpClipTable(*view_);
   view_->setColumnWidth(SongsListModel::kTitleColumn, 300);
   view_->setColumnWidth(SongsListModel::kDurationColumn, 80);
   view_->setColumnHidden(SongsListModel::kPathColumn, true);
-  view_->setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
   view_->setToolTip(QStringLiteral("Musical Program Material"));
   view_->setAcceptDrops(true);
   view_->viewport()->setAcceptDrops(true);
