@@ -71,7 +71,7 @@ void StyleEditorDialog::BuildList() {
   list_->setStyleSheet(QStringLiteral(
       "QTableView { background: white; color: black; selection-background-color: #2a62b8;"
       " selection-color: white; }"
-      "QTableView::item:hover { background: #dce7fa; color: black; }"
+      "QTableView::item:hover:!selected { background: #dce7fa; color: black; }"
       "QHeaderView::section { background: #e8e8e8; color: black; padding: 0 2px; border: 1px solid #b0b0b0; }"));
   QHeaderView* header = list_->horizontalHeader();
   header->setMinimumSectionSize(0);
@@ -181,15 +181,17 @@ void StyleEditorDialog::ConnectUser() {
 
 void StyleEditorDialog::ShowRows() {
   {
+    // A reset drops the list's current row; that is not the user moving the selection.
     const QSignalBlocker block(list_->selectionModel());
     rows_->Reset();
   }
   ShowSelection();
 }
 
+// Not under a signal blocker: the list repaints its selection from those signals. The
+// model hears back the row it already has, which changes nothing.
 void StyleEditorDialog::ShowSelection() {
   const int row = model_.SelectedRow();
-  const QSignalBlocker block(list_->selectionModel());
   if (row < 0) {
     list_->clearSelection();
     list_->setCurrentIndex({});
