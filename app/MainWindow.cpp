@@ -6,7 +6,9 @@
 #include "deck/ui/CheckOnLoadButton.h"
 #include "deck/ui/DeckPanel.h"
 #include "deck/ui/DeckPanels.h"
+#include "mix/StyleEditorModel.h"
 #include "mix/ui/MixStylePanel.h"
+#include "mix/ui/StyleEditorDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/PlayLog.h"
 #include "platform/SystemServices.h"
@@ -242,6 +244,12 @@ void MainWindow::DefineWindowCommands() {
   commands.Define(C::FocusSearch, [this](int) { songsPanel_->SearchField()->setFocus(); });
   commands.Define(C::FocusHidden, [this](int) { focusHolder_->setFocus(); });
   commands.Define(C::About, [this](int) { ShowAbout(); });
+  // The editor works on its own copy; only its Exit puts the saved table into force.
+  commands.Define(C::MixStyleEditor, [this](int) {
+    StyleEditorModel editor(ctx_.dialogs, ctx_.startFolder);
+    StyleEditorDialog dialog(editor, this);
+    if (dialog.exec() == QDialog::Accepted) station_->MixStyles().ReloadAfterEditor(station_->Settings().defMixStyle);
+  });
   commands.Define(C::Exit, [this](int) { RequestExit(); });
 }
 
@@ -263,6 +271,7 @@ void MainWindow::ConnectCommands() {
   button("A", C::About);
   button("T", C::CountTimes);
   button("+=", C::AddToFavourites);
+  button("m", C::MixStyleEditor);
   button("X", C::Exit);
 
   SongsCommands& list = station_->PlayList();

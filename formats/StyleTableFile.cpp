@@ -14,6 +14,18 @@ namespace {
 // A style table is a few kilobytes; anything far larger is not one.
 constexpr qint64 kMaxFileBytes = 16LL * 1024 * 1024;
 
+// A missing or cut table would give the station the built-in styles at its next start,
+// so the table is written beside the old one and renamed into place.
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
 }  // namespace
 
 QString StyleFilePath(const QString& folder) {
@@ -47,10 +59,24 @@ QByteArray DefaultStylesBytes() {
       "\"DEF1\",\"6\",\"0\",\"1\",\"2\",\"0\",\"10\",\"46\",\"1\",\"95\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n");
 }
 
-bool WriteDefaultStyles(const QString& folder) {
-  const QByteArray bytes = DefaultStylesBytes();
-  QSaveFile file(StyleFilePath(folder));
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+bool WriteDefaultStyles(const QString& folder) { return WriteWhole(StyleFilePath(folder), DefaultStylesBytes()); }
+
+QByteArray StyleTableBytes(const StyleTable& table) {
+  QByteArray out;
+  for (qsizetype r = 0; r < table.Size(); ++r) {
+    const MixStyle& style = table.Row(r);
+    for (int f = 0; f < MixStyle::kFieldCount; ++f) {
+      out += '"';
+      out += quoted::EncodeValue(QString(style.fields[f]).remove(u'"'));
+      out += '"';
+      out += f + 1 < MixStyle::kFieldCount ? "," : "\r\n";
+    }
+  }
+  return out;
+}
+
+bool WriteStyleFile(const QString& folder, const StyleTable& table) {
+  return WriteWhole(StyleFilePath(folder), StyleTableBytes(table));
 }
 
 }  // namespace stylefile

@@ -33,4 +33,14 @@ QByteArray DefaultStylesBytes();
 // written. Telling the user and the play log is the caller's.
 bool WriteDefaultStyles(const QString& folder);
 
+// The whole table in canonical lines: per style its fifteen texts, each in double quotes,
+// commas between, CR LF after the last. A text cannot hold a double quote (it would end
+// the text early and shift every later field of the file), so one is left out; texts are
+// written in UTF-8.
+QByteArray StyleTableBytes(const StyleTable& table);
+
+// Replaces folder + "MxStyles.txt" with the table through a temporary file, so a failed
+// or interrupted save leaves the old table whole. False when it cannot be written.
+bool WriteStyleFile(const QString& folder, const StyleTable& table);
+
 }  // namespace stylefile
