@@ -3,8 +3,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QListView>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableView>
 
 #include "tools/logos/LogosJob.h"
 #include "tools/logos/ui/Controls.h"
@@ -13,12 +14,18 @@ HoursGroup::HoursGroup(LogosJob& job, QWidget* parent) : QGroupBox(QStringLitera
   auto* clear = ToolButton(QStringLiteral("X"), QStringLiteral("Clear Blocks List"), this);
   auto* load = ToolButton(QStringLiteral("Load"), QStringLiteral("Load Hours (Blocks) List"), this);
   auto* save = ToolButton(QStringLiteral("Save"), QStringLiteral("Save Hours (Blocks) List"), this);
-  view_ = new QListView(this);
+  view_ = new QTableView(this);
   view_->setModel(&job_.Hours());
+  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
   view_->setSelectionMode(QAbstractItemView::SingleSelection);
+  view_->setShowGrid(false);
+  view_->verticalHeader()->hide();
+  view_->verticalHeader()->setDefaultSectionSize(18);
+  view_->horizontalHeader()->setHighlightSections(false);
+  view_->horizontalHeader()->setStretchLastSection(true);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->setToolTip(QStringLiteral("Hours (Blocks) List"));
-  view_->setStyleSheet(QStringLiteral("QListView { background: rgb(212, 208, 200); color: black; }"));
+  view_->setStyleSheet(QStringLiteral("QTableView { background: rgb(212, 208, 200); color: black; }"));
   view_->setFixedWidth(90);
   hour_ = new QComboBox(this);
   hour_->addItems(HourPickerTimes());

@@ -7,8 +7,8 @@
 
 class LogosJob;
 class QComboBox;
-class QListView;
 class QPushButton;
+class QTableView;
 
 class HoursGroup : public QGroupBox {
   Q_OBJECT
@@ -17,7 +17,7 @@ class HoursGroup : public QGroupBox {
   // The job must outlive the group.
   explicit HoursGroup(LogosJob& job, QWidget* parent = nullptr);
 
-  QListView* View() const { return view_; }
+  QTableView* View() const { return view_; }
   QComboBox* HourBox() const { return hour_; }
   QPushButton* AddOneButton() const { return addOne_; }
 
@@ -25,7 +25,7 @@ class HoursGroup : public QGroupBox {
   void Show();
 
   LogosJob& job_;
-  QListView* view_ = nullptr;
+  QTableView* view_ = nullptr;
   QComboBox* hour_ = nullptr;
   QComboBox* criterion_ = nullptr;
   QPushButton* addHour_ = nullptr;

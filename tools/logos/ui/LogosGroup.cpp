@@ -30,7 +30,7 @@ LogosGroup::LogosGroup(LogosJob& job, QWidget* parent) : QGroupBox(QStringLitera
   description_->setMinimumWidth(220);
   description_->setToolTip(QStringLiteral("Logo Description (max 40 characters)"));
   add_ = ToolButton(QStringLiteral("+="), QStringLiteral("Add New Logo to Logos List"), this);
-  insertClip_ = ToolButton(QStringLiteral("Insert"), QStringLiteral("Insert"), this);
+  insertClip_ = ToolButton(QStringLiteral("Insert"), QStringLiteral("Pick an MP3 clip as the Logo Description"), this);
 
   auto* buttons = new QHBoxLayout;
   for (QWidget* w : {static_cast<QWidget*>(clear), static_cast<QWidget*>(load), static_cast<QWidget*>(save)})

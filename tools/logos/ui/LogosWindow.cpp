@@ -3,7 +3,6 @@
 #include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
