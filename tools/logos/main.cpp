@@ -1,7 +1,6 @@
 // KorvoLogos: the logos creator and advert play-list builder of the suite, started by the
 // main program's "Logos Editor" without arguments in the station folder.
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 
 #include "platform/Paths.h"
@@ -9,26 +8,15 @@
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/Theme.h"
 #include "tools/logos/LogosJob.h"
+#include "tools/logos/LogosStart.h"
 #include "tools/logos/ui/LogosWindow.h"
-
-namespace {
-
-// The main program's advert-list folder, read once; the tool never writes settings.
-QString EplFolder() {
-  constexpr int kMaxBytes = 255;
-  const QString folder = SettingsStore().Read(settings::kDefAdListFolder);
-  return QString::fromUtf8(folder.toUtf8().left(kMaxBytes));
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("KorvoLogos"));
   ApplyConsoleTheme(app);
 
-  const QString sources = paths::StartFolder() + QStringLiteral("Sources");
-  QDir().mkpath(sources);
+  const QString sources = MakeSourcesFolder(paths::StartFolder());
   QtDialogs dialogs(nullptr);
   const auto busy = [](bool on) {
     if (on)
@@ -36,7 +24,7 @@ int main(int argc, char** argv) {
     else
       QGuiApplication::restoreOverrideCursor();
   };
-  LogosEnv env{dialogs, sources, EplFolder(), [] { return QDate::currentDate(); }, busy};
+  LogosEnv env{dialogs, sources, EplFolderSetting(SettingsStore()), [] { return QDate::currentDate(); }, busy};
   LogosJob job(std::move(env));
   LogosWindow window(job);
   window.show();
