@@ -1,10 +1,10 @@
 #include "scanner/ScannerBinding.h"
 
-#include "platform/PlayLog.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+
+#include "platform/PlayLog.h"
 
 namespace scanner {
 

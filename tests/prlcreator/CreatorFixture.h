@@ -2,18 +2,17 @@
 // its own, with a folder for the clips and play lists a test makes.
 #pragma once
 
-#include "support/FakeEngine.h"
-#include "support/ScriptedDialogs.h"
-#include "platform/SettingsStore.h"
-#include "tools/prlcreator/Creator.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <memory>
+
+#include "platform/SettingsStore.h"
+#include "support/FakeEngine.h"
+#include "support/ScriptedDialogs.h"
+#include "tools/prlcreator/Creator.h"
 
 inline QByteArray ReadBytes(const QString& path) {
   QFile f(path);

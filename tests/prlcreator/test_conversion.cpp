@@ -1,9 +1,9 @@
 // Conversion to WAV files with the real engine (null output): each clip's copy lies
 // beside it with its length, a clip that cannot be read is reported and skipped.
-#include "CreatorFixture.h"
-
 #include <QTest>
 #include <QtEndian>
+
+#include "CreatorFixture.h"
 
 namespace {
 
@@ -33,8 +33,10 @@ class ConversionTest : public CreatorFixtureOf<XaudioEngine> {
  protected:
   void SetUp() override {
     const QString fixtures = qEnvironmentVariable("KORVO_FIXTURES");
-    for (auto [from, to] : {std::pair{"tone440_44k_cbr.mp3", "one.mp3"}, {"text.mp3", "bad.mp3"},
-                            {"mono22_id3v1.mp3", "two.mp3"}, {"sweep_vbr_xing.mp3", "three.mp3"}})
+    for (auto [from, to] : {std::pair{"tone440_44k_cbr.mp3", "one.mp3"},
+                            {"text.mp3", "bad.mp3"},
+                            {"mono22_id3v1.mp3", "two.mp3"},
+                            {"sweep_vbr_xing.mp3", "three.mp3"}})
       ASSERT_TRUE(QFile::copy(QDir(fixtures).filePath(from), Path(to))) << from;
     Start();
     Add({"one.mp3", "bad.mp3", "two.mp3", "three.mp3"});
@@ -102,6 +104,18 @@ TEST_F(ConversionTest, StopEndsAConversion) {
   QTest::qWait(300);  // late answers of the engine start nothing
   EXPECT_FALSE(creator->Converter().Running());
   EXPECT_FALSE(QFile::exists(Path("three.wav")));
+}
+
+// A ".wav" in the list would be its own copy: it is reported and left as it is.
+TEST_F(ConversionTest, AClipThatWouldBeWrittenOverItselfIsLeftAlone) {
+  WriteBytes(Path("old.wav"), "RIFF and more");
+  creator->New();
+  Add({"old.wav", "two.mp3"});
+  ASSERT_EQ(creator->Converter().ConvertPlayList(), 0);
+  ASSERT_TRUE(WaitConverted());
+  EXPECT_EQ(ReadBytes(Path("old.wav")), "RIFF and more");
+  EXPECT_EQ(creator->Converter().Failed(), QStringList({Path("old.wav")}));
+  EXPECT_TRUE(ReadWav(Path("two.wav")).valid);
 }
 
 TEST(WavPath, TheLastThreeCharactersBecomeWav) {

@@ -1,9 +1,8 @@
 // Bringing clips in, counting, saving with the creator's questions and header, quitting.
-#include "CreatorFixture.h"
-
-#include "scanner/ScanPlan.h"
-
 #include <QTest>
+
+#include "CreatorFixture.h"
+#include "scanner/ScanPlan.h"
 
 namespace {
 
@@ -106,8 +105,9 @@ TEST_F(CreatorFilesTest, SaveRefusesAnEmptyListAndAsksAboutAZeroTotal) {
   dialogs.messages.clear();
   Answers({Dialogs::Answer::Yes, Dialogs::Answer::No});
   EXPECT_EQ(creator->Files().Save(), -1);
-  EXPECT_EQ(dialogs.Texts(), QStringList({"In 1 Clips Times are not counted\n\nDo you want to save the Play List anyway?",
-                                          "Total Play List Time is not created\n\nDo you want to save anyway?"}));
+  EXPECT_EQ(dialogs.Texts(),
+            QStringList({"In 1 Clips Times are not counted\n\nDo you want to save the Play List anyway?",
+                         "Total Play List Time is not created\n\nDo you want to save anyway?"}));
 
   // The file cannot be made: the path is the text, the caption says why; still modified.
   dialogs.messages.clear();
@@ -155,8 +155,9 @@ TEST_F(CreatorFilesTest, InsertMp3FolderAndItsQuestions) {
     int rows;
     QString status;
   };
-  for (const Case& c : {Case{Dialogs::Answer::Cancel, 2, "Load canceled"}, Case{Dialogs::Answer::No, 4, "2 audio file(s) loaded"},
-                        Case{Dialogs::Answer::Yes, 2, "2 audio file(s) loaded"}}) {
+  for (const Case& c :
+       {Case{Dialogs::Answer::Cancel, 2, "Load canceled"}, Case{Dialogs::Answer::No, 4, "2 audio file(s) loaded"},
+        Case{Dialogs::Answer::Yes, 2, "2 audio file(s) loaded"}}) {
     dialogs.messages.clear();
     dialogs.openFiles.enqueue({Path("m/x.mp3")});
     Answers({c.answer, Dialogs::Answer::Yes});  // Yes then "Clear all items?" Yes

@@ -22,10 +22,8 @@ TEST_F(CreatorListTest, MovesChangeTheListOnlyWhenTheClipCanMove) {
     bool modified;
   };
   const Case cases[] = {
-      {"first up", 0, true, {"a", "b", "c"}, 0, false},
-      {"last down", 2, false, {"a", "b", "c"}, 2, false},
-      {"middle up", 1, true, {"b", "a", "c"}, 0, true},
-      {"middle down", 1, false, {"a", "c", "b"}, 2, true},
+      {"first up", 0, true, {"a", "b", "c"}, 0, false},   {"last down", 2, false, {"a", "b", "c"}, 2, false},
+      {"middle up", 1, true, {"b", "a", "c"}, 0, true},   {"middle down", 1, false, {"a", "c", "b"}, 2, true},
       {"first down", 0, false, {"b", "a", "c"}, 1, true},
   };
   for (const Case& c : cases) {

@@ -29,11 +29,13 @@ TEST_F(PreviewTest, ControlsSendTheirCommands) {
       {"stop", [this] { creator->Stop(); }, {"5:0,0,0", "17:0,0,0", "8:0,0,0", "44:0,0,0", "46:-1,0,0"}},
       {"play", [this] { Preview().PlayPause(); }, {"3:0,0,0"}},
       {"volume", [this] { Preview().SetVolumeSlider(30); }, {"48:255,255,70"}},
-      {"drag", [this] {
+      {"drag",
+       [this] {
          Preview().BeginDrag();
          Preview().DragTo(100);
          Preview().EndDrag(200);
-       }, {"6:100,400,0", "6:200,400,0"}},
+       },
+       {"6:100,400,0", "6:200,400,0"}},
   };
   Add({"a.mp3"});
   for (const Case& c : cases) {

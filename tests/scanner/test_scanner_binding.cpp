@@ -1,16 +1,15 @@
 // The programs' binding to the scanner library: the three outcomes and what each logs.
-#include "platform/Clock.h"
-#include "platform/PlayLog.h"
-#include "scanner/ScannerBinding.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include "ScanTree.h"
 #include "ScopedEnv.h"
+#include "platform/Clock.h"
+#include "platform/PlayLog.h"
+#include "scanner/ScannerBinding.h"
 
 namespace {
 

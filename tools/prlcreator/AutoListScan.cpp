@@ -1,5 +1,7 @@
 #include "tools/prlcreator/AutoListScan.h"
 
+#include <QFile>
+
 #include "platform/Dialogs.h"
 #include "scanner/ProfileScan.h"
 #include "scanner/ScanPlan.h"
@@ -7,12 +9,9 @@
 #include "tools/prlcreator/CreatorFiles.h"
 #include "tools/prlcreator/CreatorList.h"
 
-#include <QFile>
-
 namespace creator {
 
-AutoListScan::AutoListScan(CreatorList& list, CreatorFiles& files, Dialogs& dialogs, PlanSource plan,
-                           QObject* parent)
+AutoListScan::AutoListScan(CreatorList& list, CreatorFiles& files, Dialogs& dialogs, PlanSource plan, QObject* parent)
     : QObject(parent), list_(list), files_(files), dialogs_(dialogs), plan_(std::move(plan)) {
   if (!plan_) plan_ = [] { return scanner::PlanForThisMachine(); };
 }
@@ -34,17 +33,18 @@ int AutoListScan::CreateAutoList() {
   running_ = true;
   worker_ = std::thread([this, profile = profile_, plan = plan_()] {
     const auto progress = [this](const scanner::ScanProgress& p) {
-      QMetaObject::invokeMethod(this, [this, p] { OnProgress(p.folders, p.clips); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this, p] { OnProgress(p.folders, p.clips); }, Qt::QueuedConnection);
     };
     const int clips = scanner::WriteProfile(profile, plan, progress).clips;
-    QMetaObject::invokeMethod(this, [this, clips] { OnDone(clips); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, clips] { OnDone(clips); }, Qt::QueuedConnection);
   });
   return 0;
 }
 
 void AutoListScan::OnProgress(qint64 folders, qint64 clips) {
-  if (running_)
-    list_.SetStatus(QStringLiteral("PLEASE WAIT... %1 folders, %2 mp3's found").arg(folders).arg(clips));
+  if (running_) list_.SetStatus(QStringLiteral("PLEASE WAIT... %1 folders, %2 mp3's found").arg(folders).arg(clips));
 }
 
 void AutoListScan::OnDone(int clips) {

@@ -3,6 +3,8 @@
 // The window holds one and sends every button and menu entry to an operation here.
 #pragma once
 
+#include <QObject>
+
 #include "songs/CrtRand.h"
 #include "songs/RememberedFolders.h"
 #include "tools/prlcreator/AutoListScan.h"
@@ -11,8 +13,6 @@
 #include "tools/prlcreator/CreatorList.h"
 #include "tools/prlcreator/PreviewPlayer.h"
 #include "tools/prlcreator/WavConverter.h"
-
-#include <QObject>
 
 class DecoderEngine;
 class Dialogs;

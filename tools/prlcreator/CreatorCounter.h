@@ -4,9 +4,9 @@
 // duration keep it and are not measured again.
 #pragma once
 
-#include "songs/PlayTimeCounter.h"
-
 #include <QObject>
+
+#include "songs/PlayTimeCounter.h"
 
 class ClipAnalyzer;
 class Dialogs;

@@ -1,12 +1,12 @@
 #include "tools/prlcreator/CreatorFiles.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "formats/PrlWriter.h"
 #include "formats/TimeText.h"
 #include "platform/Dialogs.h"
 #include "tools/prlcreator/CreatorList.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace creator {
 
@@ -16,8 +16,7 @@ const QString kMp3Filter = QStringLiteral("MPEG Audio Files (*.mp3)");
 
 }  // namespace
 
-CreatorFiles::CreatorFiles(CreatorList& list, Dialogs& dialogs, RememberedFolders folders,
-                           std::function<QDate()> today)
+CreatorFiles::CreatorFiles(CreatorList& list, Dialogs& dialogs, RememberedFolders folders, std::function<QDate()> today)
     : list_(list),
       dialogs_(dialogs),
       folders_(std::move(folders)),
@@ -74,9 +73,10 @@ void CreatorFiles::OpenPlayList() {
 int CreatorFiles::Save() {
   const int unmeasured = list_.UnmeasuredCount();
   if (unmeasured > 0 &&
-      dialogs_.Message(
-          QStringLiteral("In %1 Clips Times are not counted\n\nDo you want to save the Play List anyway?").arg(unmeasured),
-          kTitle, Dialogs::Icon::Question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) != Dialogs::Answer::Yes)
+      dialogs_.Message(QStringLiteral("In %1 Clips Times are not counted\n\nDo you want to save the Play List anyway?")
+                           .arg(unmeasured),
+                       kTitle, Dialogs::Icon::Question, Dialogs::Buttons::YesNo,
+                       Dialogs::Answer::No) != Dialogs::Answer::Yes)
     return -1;
   if (list_.Count() == 0) {
     list_.SetStatus(QStringLiteral("Nothing to count"));
@@ -85,8 +85,7 @@ int CreatorFiles::Save() {
   }
   if (timetext::DurationToFrames(list_.Total(), kFps) == 0 &&
       dialogs_.Message(QStringLiteral("Total Play List Time is not created\n\nDo you want to save anyway?"), kTitle,
-                       Dialogs::Icon::Question, Dialogs::Buttons::YesNo,
-                       Dialogs::Answer::No) != Dialogs::Answer::Yes)
+                       Dialogs::Icon::Question, Dialogs::Buttons::YesNo, Dialogs::Answer::No) != Dialogs::Answer::Yes)
     return -1;
   QString path = dialogs_.SaveFile(QStringLiteral("Save Play List"), folders_.playListFolder,
                                    QStringLiteral("KORVO, TEVRO Play Lists v.2 (*.prl)"));

@@ -2,13 +2,12 @@
 // list read at start, and the save with its three questions and the creator's header.
 #pragma once
 
-#include "songs/ClipLoader.h"
-#include "songs/RememberedFolders.h"
-
 #include <QDate>
 #include <QString>
-
 #include <functional>
+
+#include "songs/ClipLoader.h"
+#include "songs/RememberedFolders.h"
 
 class Dialogs;
 
@@ -20,8 +19,9 @@ class CreatorFiles {
  public:
   // folders: "Def Audio Folder" and "Def Play List Folder", where the dialogs start; they
   // are only read. today gives the save date.
-  CreatorFiles(CreatorList& list, Dialogs& dialogs, RememberedFolders folders,
-               std::function<QDate()> today = [] { return QDate::currentDate(); });
+  CreatorFiles(
+      CreatorList& list, Dialogs& dialogs, RememberedFolders folders,
+      std::function<QDate()> today = [] { return QDate::currentDate(); });
 
   // "favorits.prl" of the folder, when there is one, without marking the list modified.
   void ReadFavourites(const QString& startFolder);

@@ -6,12 +6,12 @@
 // program's FPS setting, so lists made here read the same at every station.
 #pragma once
 
+#include <QObject>
+#include <QString>
+
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
 #include "songs/SongsList.h"
-
-#include <QObject>
-#include <QString>
 
 class Dialogs;
 

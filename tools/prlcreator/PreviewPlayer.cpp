@@ -1,9 +1,9 @@
 #include "tools/prlcreator/PreviewPlayer.h"
 
+#include <algorithm>
+
 #include "audio/DecoderEngine.h"
 #include "tools/prlcreator/CreatorList.h"
-
-#include <algorithm>
 
 namespace creator {
 
@@ -90,10 +90,14 @@ void PreviewPlayer::SetOpenFileEnabled(bool on) {
 
 QString PreviewPlayer::StateText() const {
   switch (state_) {
-    case XA_STATE_PLAYING: return QStringLiteral("PLAYING");
-    case XA_STATE_PAUSED: return QStringLiteral("PAUSED");
-    case XA_STATE_EOF: return QStringLiteral("EOF");
-    default: return QStringLiteral("STOPPED");
+    case XA_STATE_PLAYING:
+      return QStringLiteral("PLAYING");
+    case XA_STATE_PAUSED:
+      return QStringLiteral("PAUSED");
+    case XA_STATE_EOF:
+      return QStringLiteral("EOF");
+    default:
+      return QStringLiteral("STOPPED");
   }
 }
 

@@ -69,9 +69,12 @@ void WavConverter::StartClip(int row) {
   const QString wav = WavPathFor(clipPath_);
   // A clip that would be written over itself (a ".wav" in the list) is never touched.
   if (wav.isEmpty() || wav.compare(clipPath_, Qt::CaseInsensitive) == 0) {
-    QMetaObject::invokeMethod(this, [this, row] {
-      if (running_ && row_ == row) ClipEnded(false);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, row] {
+          if (running_ && row_ == row) ClipEnded(false);
+        },
+        Qt::QueuedConnection);
     return;
   }
   preview_.Send(XA_MSG_SET_OUTPUT_FEEDBACK, 0);

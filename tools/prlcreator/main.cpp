@@ -1,5 +1,7 @@
 // KorvoPrl: the play-list creator. Runs beside the station (several copies may run at
 // once); it shares the station's settings and its play lists, never its window.
+#include <QApplication>
+
 #include "audio/DecoderEngine.h"
 #include "platform/Paths.h"
 #include "platform/SettingsStore.h"
@@ -7,8 +9,6 @@
 #include "platform/ui/Theme.h"
 #include "tools/prlcreator/Creator.h"
 #include "tools/prlcreator/ui/CreatorWindow.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,7 +1,5 @@
 #include "tools/prlcreator/ui/CreatorWindow.h"
 
-#include "tools/prlcreator/Creator.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +16,8 @@
 #include <QSlider>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include "tools/prlcreator/Creator.h"
 
 namespace creator {
 
@@ -78,9 +78,9 @@ CreatorWindow::~CreatorWindow() {
 
 void CreatorWindow::BuildActions() {
   static const char* const kTexts[kEntryCount] = {
-      "&New Job",         "&Insert mp3's",       "&Open Play List",      "&Save Play List", "&Delete Clip",
-      "&Move Up",         "&Move Down",          "Su&ffle List",         "Count T&imes",    "Count Clip's Time",
-      "Create Auto List", "Selected --> Wav",    "Play List --> Wav's",  "E&xit",           "&About KORVO Play Lister..."};
+      "&New Job",         "&Insert mp3's",    "&Open Play List",     "&Save Play List", "&Delete Clip",
+      "&Move Up",         "&Move Down",       "Su&ffle List",        "Count T&imes",    "Count Clip's Time",
+      "Create Auto List", "Selected --> Wav", "Play List --> Wav's", "E&xit",           "&About KORVO Play Lister..."};
   menu_ = new QMenu(this);
   for (int i = 0; i < kEntryCount; ++i) {
     actions_.push_back(new QAction(QString::fromLatin1(kTexts[i]), this));
@@ -116,11 +116,16 @@ QWidget* CreatorWindow::BuildButtons() {
     const char* caption;
     Entry entry;
   };
-  static const Button kButtons[] = {
-      {"NEW", kNew},          {"INSERT MP3 's", kInsert},    {"OPEN PLAY LIST", kOpen},
-      {"SAVE PLAY LIST", kSave}, {"DELETE CLIP", kDelete},    {"SEND CLIP UP", kMoveUp},
-      {"SEND CLIP DOWN", kMoveDown}, {"SUFFLE LIST", kShuffle}, {"PLAY LIST TIME", kCountTimes},
-      {"EXIT", kExit}};
+  static const Button kButtons[] = {{"NEW", kNew},
+                                    {"INSERT MP3 's", kInsert},
+                                    {"OPEN PLAY LIST", kOpen},
+                                    {"SAVE PLAY LIST", kSave},
+                                    {"DELETE CLIP", kDelete},
+                                    {"SEND CLIP UP", kMoveUp},
+                                    {"SEND CLIP DOWN", kMoveDown},
+                                    {"SUFFLE LIST", kShuffle},
+                                    {"PLAY LIST TIME", kCountTimes},
+                                    {"EXIT", kExit}};
   auto* box = new QWidget(this);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -153,6 +158,8 @@ QWidget* CreatorWindow::BuildPreview() {
   duration_ = new QLabel(box);
   timecode_ = new QLabel(box);
   type_ = new QLabel(box);
+  // Room for "MPEG 2 Layer 3, 320 kbps, 44100 Hz", so the window keeps its size.
+  type_->setMinimumWidth(type_->fontMetrics().horizontalAdvance(QStringLiteral("MPEG 2 Layer 3, 320 kbps, 44100 Hz")));
 
   auto* grid = new QGridLayout(box);
   grid->addWidget(openFile_, 0, 0);
@@ -192,9 +199,7 @@ void CreatorWindow::BindList() {
   connect(&list, &SongsList::listDurationChanged, total_, &QLabel::setText);
   connect(&creator_.List(), &CreatorList::statusChanged, status_, &QLabel::setText);
   connect(&creator_, &Creator::busyChanged, this, &CreatorWindow::Refresh);
-  connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-    creator_.OpenRow(index.row());
-  });
+  connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) { creator_.OpenRow(index.row()); });
   total_->setText(creator_.List().Total());
   status_->setText(creator_.List().Status());
 }
@@ -262,12 +267,10 @@ void CreatorWindow::contextMenuEvent(QContextMenuEvent* e) {
 }
 
 void CreatorWindow::closeEvent(QCloseEvent* e) {
-  if (quitting_ || creator_.ConfirmQuit()) {
-    quitting_ = true;
+  if (creator_.ConfirmQuit())
     e->accept();
-    return;
-  }
-  e->ignore();
+  else
+    e->ignore();
 }
 
 void CreatorWindow::reject() { close(); }

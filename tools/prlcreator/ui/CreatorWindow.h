@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <vector>
 
 class QAction;
@@ -82,7 +81,6 @@ class CreatorWindow : public QDialog {
   QSlider* position_ = nullptr;
   QSlider* volume_ = nullptr;
   bool busyCursor_ = false;
-  bool quitting_ = false;
 };
 
 }  // namespace creator
