@@ -119,3 +119,24 @@ TEST_F(PreviewTest, OpenFileAppendsTheClip) {
 }
 
 }  // namespace
+
+namespace {
+
+using EngineVersionTest = CreatorFixture;
+
+// An engine of another version makes no player: nothing is sent, nothing converts.
+TEST_F(EngineVersionTest, AMismatchedEngineGivesNoPlayer) {
+  engine.apiVersion = (3 << 16) | (1 << 8);
+  creator = std::make_unique<creator::Creator>(engine, dialogs, settings);
+  EXPECT_EQ(creator->Start(dir.path()), -1);
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_EQ(dialogs.messages[0].text, "Xaudio DLL API version mismatch");
+  EXPECT_EQ(dialogs.messages[0].title, "Xaudio Error");
+  EXPECT_EQ(dialogs.messages[0].icon, Dialogs::Icon::Error);
+  EXPECT_EQ(engine.PlayerAt(0), nullptr);
+  Add({"a.mp3"});
+  EXPECT_EQ(creator->Converter().ConvertPlayList(), -1);
+  EXPECT_FALSE(creator->Converter().Running());
+}
+
+}  // namespace

@@ -24,6 +24,8 @@ class PreviewPlayer : public QObject {
 
   // Creates the engine player and asks for its volume. 0, or the engine's error.
   int Start();
+  // There is a player to send commands to.
+  bool Ready() const { return player_ != nullptr; }
 
   // "Open File...": the default output, then the file.
   void OpenFile(const QString& path);

@@ -29,7 +29,7 @@ QString WavConverter::WavPathFor(const QString& clipPath) {
 }
 
 int WavConverter::ConvertSelected() {
-  if (running_) return -1;
+  if (running_ || !preview_.Ready()) return -1;
   const int row = list_.List().CurrentItem();
   if (row < 0) return -1;
   Begin(false);
@@ -38,7 +38,7 @@ int WavConverter::ConvertSelected() {
 }
 
 int WavConverter::ConvertPlayList() {
-  if (running_ || list_.Count() == 0) return -1;
+  if (running_ || !preview_.Ready() || list_.Count() == 0) return -1;
   Begin(true);
   StartClip(0);
   return 0;

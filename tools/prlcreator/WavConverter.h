@@ -22,10 +22,10 @@ class WavConverter : public QObject {
  public:
   WavConverter(CreatorList& list, PreviewPlayer& preview, Dialogs& dialogs, QObject* parent = nullptr);
 
-  // The current clip. -1 when the list is empty or a conversion runs.
+  // The current clip. -1 when the list is empty, a conversion runs or there is no player.
   int ConvertSelected();
-  // Every clip from the first; the selection ends on the first item. -1 for an empty list
-  // or when a conversion runs.
+  // Every clip from the first; the selection ends on the first item. -1 for an empty list,
+  // when a conversion runs or there is no player.
   int ConvertPlayList();
   // Ends a conversion now ("Stop"); the file being written is kept as far as it got.
   void Cancel();

@@ -219,6 +219,12 @@ void CreatorWindow::BindPreview() {
   connect(position_, &QSlider::sliderPressed, &preview, &PreviewPlayer::BeginDrag);
   connect(position_, &QSlider::sliderMoved, &preview, &PreviewPlayer::DragTo);
   connect(position_, &QSlider::sliderReleased, this, [this] { creator_.Preview().EndDrag(position_->value()); });
+  // A click beside the thumb moves it a page: a short drag that ends at once.
+  connect(position_, &QSlider::actionTriggered, this, [this](int action) {
+    if (action != QAbstractSlider::SliderPageStepAdd && action != QAbstractSlider::SliderPageStepSub) return;
+    creator_.Preview().BeginDrag();
+    creator_.Preview().EndDrag(position_->sliderPosition());
+  });
   connect(volume_, &QSlider::valueChanged, this, [this](int v) {
     if (v != creator_.Preview().VolumeSlider()) creator_.Preview().SetVolumeSlider(v);
   });
