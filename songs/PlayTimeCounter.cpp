@@ -52,7 +52,14 @@ int PlayTimeCounter::CountPlayListTimes() {
 
   std::vector<Job> jobs;
   jobs.reserve(static_cast<size_t>(list_.Count()));
-  for (int row = 0; row < list_.Count(); ++row) jobs.push_back(Job{list_.At(row).id, row, list_.At(row).path});
+  const int fps = fps_();
+  for (int row = 0; row < list_.Count(); ++row) {
+    const ClipEntry& e = list_.At(row);
+    Job job{e.id, row, e.path};
+    if (keepMeasured_ && timetext::IsDurationText(e.duration) && e.duration != QLatin1String(timetext::kUnmeasured))
+      job.knownMs = timetext::MillisecondsFromFrames(timetext::DurationToFrames(e.duration, fps), fps);
+    jobs.push_back(job);
+  }
   total_ = static_cast<int>(jobs.size());
   counted_ = 0;
   totalMs_ = 0;
@@ -65,28 +72,30 @@ int PlayTimeCounter::CountPlayListTimes() {
     for (const Job& job : jobs) {
       if (cancel_) return;
       XA_AnalyzerInfo info;
-      const qint64 ms = analyzer_.Analyze(paths::ResolvePath(job.path), &info) == 0 ? qint64(info.duration) : -1;
-      QMetaObject::invokeMethod(
-          this, [this, generation, job, ms] { OnMeasured(generation, job.id, job.hintRow, job.path, ms); },
-          Qt::QueuedConnection);
+      qint64 ms = job.knownMs;
+      if (ms < 0) ms = analyzer_.Analyze(paths::ResolvePath(job.path), &info) == 0 ? qint64(info.duration) : -1;
+      QMetaObject::invokeMethod(this, [this, generation, job, ms] { OnMeasured(generation, job, ms); },
+                                Qt::QueuedConnection);
     }
     QMetaObject::invokeMethod(this, [this, generation] { OnDone(generation); }, Qt::QueuedConnection);
   });
   return 0;
 }
 
-void PlayTimeCounter::OnMeasured(int generation, std::uint64_t id, int hintRow, const QString& path, qint64 ms) {
+void PlayTimeCounter::OnMeasured(int generation, const Job& job, qint64 ms) {
   if (generation != generation_ || !running_) return;
   const int fps = fps_();
   const int left = total_ - counted_;
   ++counted_;
   // A clip that can't be measured adds nothing and shows as not measured.
   if (ms > 0) totalMs_ += ms;
-  const QString duration = DurationOfMilliseconds(ms > 0 ? ms : 0, fps);
-  const int row = list_.Model().RowOfId(id, hintRow);
-  if (row >= 0) list_.Model().SetDuration(row, duration);
-  status_(QStringLiteral("Counting %1... :%2").arg(path, duration));
-  infoBox_(QStringLiteral("[Total: %1, Left: %2]").arg(total_).arg(left));
+  if (job.knownMs < 0) {
+    const QString duration = DurationOfMilliseconds(ms > 0 ? ms : 0, fps);
+    const int row = list_.Model().RowOfId(job.id, job.hintRow);
+    if (row >= 0) list_.Model().SetDuration(row, duration);
+    status_(QStringLiteral("Counting %1... :%2").arg(job.path, duration));
+    infoBox_(QStringLiteral("[Total: %1, Left: %2]").arg(total_).arg(left));
+  }
   list_.SetListDuration(timetext::FormatFrames(timetext::FramesFromMilliseconds(totalMs_, fps), fps));
 }
 

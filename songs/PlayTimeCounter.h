@@ -37,6 +37,9 @@ class PlayTimeCounter : public QObject {
   // is already running.
   int CountPlayListTimes();
   bool Running() const { return running_; }
+  // Rows that already hold a duration keep it: their time is read from the text and the
+  // clip is not measured again (the play-list creator counts only what is missing).
+  void SetKeepMeasured(bool on) { keepMeasured_ = on; }
   // Stops a running count after the clip being measured; nothing more is written.
   void Cancel();
 
@@ -48,8 +51,9 @@ class PlayTimeCounter : public QObject {
     std::uint64_t id;
     int hintRow;
     QString path;
+    qint64 knownMs = -1;  // the time of a row that keeps its duration; -1: measure it
   };
-  void OnMeasured(int generation, std::uint64_t id, int hintRow, const QString& path, qint64 ms);
+  void OnMeasured(int generation, const Job& job, qint64 ms);
   void OnDone(int generation);
   void JoinWorker();
 
@@ -65,6 +69,7 @@ class PlayTimeCounter : public QObject {
   std::thread worker_;
   std::atomic<bool> cancel_{false};
   bool running_ = false;
+  bool keepMeasured_ = false;
   // Tells results of a cancelled count, still queued, from those of the count running.
   int generation_ = 0;
   int total_ = 0;
