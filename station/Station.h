@@ -10,6 +10,9 @@
 #include "mix/MixSettings.h"
 #include "mix/MixStyleModel.h"
 #include "platform/TimerTable.h"
+#include "remote/RemoteControl.h"
+#include "remote/RemoteModes.h"
+#include "remote/RemoteSwitch.h"
 #include "songs/RememberedFolders.h"
 #include "songs/SongsList.h"
 #include "station/AppContext.h"
@@ -40,7 +43,7 @@ class Station : public QObject {
   // The start-up sequence; runs once.
   void Start(const StartUpHooks& hooks = {});
   // The exit sequence after the operator confirmed: saves the deck and folder values and
-  // logs it, so a crash further down loses nothing.
+  // logs it, so a crash further down loses nothing; then closes the remote control.
   void SaveAtExit();
   // The last exit step: every timer stops and the exit is logged.
   void Stop();
@@ -56,6 +59,8 @@ class Station : public QObject {
   AutoMix& Mix() { return *autoMix_; }
   ConsoleCommands& Commands() { return console_; }
   const RememberedFolders& Folders() const { return folders_; }
+  RemoteControl& Remote() { return *remote_; }
+  RemoteModes& RemoteButtons() { return *remoteModes_; }
 
   QString StatusText() const { return status_; }
   void SetStatus(const QString& text);
@@ -66,6 +71,8 @@ class Station : public QObject {
   void clockChanged(const QString& text);
   // The keyboard focus goes back to the console (after a search loaded a clip).
   void focusHiddenRequested();
+  // The remote's handshake is running (the busy cursor).
+  void remoteBusyChanged(bool busy);
 
  private:
   void DefineCommands();
@@ -74,6 +81,8 @@ class Station : public QObject {
   void LoadStartUpPlayList();
   void OnTimer(int id);
   void ShowClock();
+  void CreateRemote();
+  void DefineRemoteCommands();
 
   AppContext& ctx_;
   TimerTable timers_;
@@ -89,6 +98,11 @@ class Station : public QObject {
   std::unique_ptr<StationClipHooks> clipHooks_;
   std::unique_ptr<AutoMix> autoMix_;
   ConsoleCommands console_;
+  // The remote control: its buttons run console commands, so it goes before the table.
+  std::unique_ptr<RemoteConsole> remoteConsole_;
+  std::unique_ptr<RemoteModes> remoteModes_;
+  std::unique_ptr<RemoteControl> remote_;
+  std::unique_ptr<RemoteSwitch> remoteSwitch_;
   QString status_ = QStringLiteral("Ready");
   QString clock_ = QStringLiteral("00:00:00");
 };
