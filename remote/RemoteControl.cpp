@@ -1,15 +1,14 @@
 #include "remote/RemoteControl.h"
 
+#include <QSerialPort>
+#include <QTimer>
+#include <cstring>
+
 #include "platform/Dialogs.h"
 #include "platform/TimerIds.h"
 #include "platform/TimerTable.h"
 #include "remote/RemotePort.h"
 #include "remote/RemoteProtocol.h"
-
-#include <QSerialPort>
-#include <QTimer>
-
-#include <cstring>
 
 RemoteControl::RemoteControl(const SettingsStore& settings, Dialogs& dialogs, TimerTable& timers, Hooks hooks,
                              QObject* parent)

@@ -4,8 +4,8 @@
 
 namespace {
 
-const char* const kBandNames[RemoteModes::kBands] = {"VOLUME", "42Hz", "480Hz", "1.5KHz", "3.5KHz", "7.8KHz",
-                                                     "15.4KHz"};
+const char* const kBandNames[RemoteModes::kBands] = {"VOLUME", "42Hz",   "480Hz",  "1.5KHz",
+                                                     "3.5KHz", "7.8KHz", "15.4KHz"};
 
 QString ModeTextOf(int mode, int band) {
   switch (mode) {
@@ -73,9 +73,9 @@ void RemoteModes::OnButtonState(int state) {
   if (button == 0) return;  // two buttons at once, or noise
   switch (remoteMode_) {
     case 1: {
-      constexpr RemoteAction kMix[] = {RemoteAction::Mix,          RemoteAction::SelectPrevious,
-                                       RemoteAction::SelectNext,   RemoteAction::LoadSelected,
-                                       RemoteAction::PlayPause,    RemoteAction::PlayPause};
+      constexpr RemoteAction kMix[] = {RemoteAction::Mix,        RemoteAction::SelectPrevious,
+                                       RemoteAction::SelectNext, RemoteAction::LoadSelected,
+                                       RemoteAction::PlayPause,  RemoteAction::PlayPause};
       if (button <= 6) console_.Run(kMix[button - 1], button == 5 ? 1 : button == 6 ? 2 : 0);
       return;
     }

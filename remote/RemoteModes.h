@@ -4,10 +4,10 @@
 // picture the window shows. GUI-free; the window is a view of it. GUI thread only.
 #pragma once
 
-#include "remote/RemoteConsole.h"
-
 #include <QObject>
 #include <QString>
+
+#include "remote/RemoteConsole.h"
 
 class RemoteModes : public QObject {
   Q_OBJECT

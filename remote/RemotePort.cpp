@@ -1,8 +1,8 @@
 #include "remote/RemotePort.h"
 
-#include "platform/SettingsStore.h"
-
 #include <QSerialPort>
+
+#include "platform/SettingsStore.h"
 
 namespace remote {
 

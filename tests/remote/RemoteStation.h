@@ -2,21 +2,19 @@
 // dialogs, a fake engine) with a simulated remote behind "COM2".
 #pragma once
 
-#include "SimulatedRemote.h"
-#include "station/Station.h"
-#include "support/FakeEngine.h"
-#include "support/NoRenamePrompt.h"
-#include "support/ScriptedDialogs.h"
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
 
+#include "SimulatedRemote.h"
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
-
-#include <QDir>
-#include <QTemporaryDir>
-
-#include <memory>
+#include "station/Station.h"
+#include "support/FakeEngine.h"
+#include "support/NoRenamePrompt.h"
+#include "support/ScriptedDialogs.h"
 
 class RemoteStation {
  public:

@@ -1,14 +1,13 @@
 // The remote through a simulated one on a pseudo-terminal, against a station on fakes:
 // the handshake, reports in the chunks the station reads, held buttons, closing, and a
 // remote that never answers or goes away. Real time: order and outcome, generous limits.
-#include "RemoteStation.h"
-
-#include "audio/DecoderEngine.h"
-#include "platform/TimerIds.h"
+#include <gtest/gtest.h>
 
 #include <QTest>
 
-#include <gtest/gtest.h>
+#include "RemoteStation.h"
+#include "audio/DecoderEngine.h"
+#include "platform/TimerIds.h"
 
 namespace {
 
@@ -23,9 +22,11 @@ class RemoteLinkTest : public ::testing::Test {
 
   void Open() {
     s.PressR();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Remote().RemoteOpen(); }, kWaitMs)) << s.dialogs.Texts().join('|').toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Remote().RemoteOpen(); }, kWaitMs))
+        << s.dialogs.Texts().join('|').toStdString();
     // LD 2 is the last of the opening's commands.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !s.sim.Commands().isEmpty() && s.sim.Commands().last() == 3; }, kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !s.sim.Commands().isEmpty() && s.sim.Commands().last() == 3; }, kWaitMs));
     // The remote answers every version request, and one more answer may be on its way:
     // a few polls read it, so that the first report does not share its chunk.
     QTest::qWait(200);
@@ -36,7 +37,9 @@ class RemoteLinkTest : public ::testing::Test {
     s.sim.Send(bytes);
     return QTest::qWaitFor(done, kWaitMs);
   }
-  bool Press(int button, std::function<bool()> done) { return Send(SimulatedRemote::Frame(SimulatedRemote::PressedState(button)), done); }
+  bool Press(int button, std::function<bool()> done) {
+    return Send(SimulatedRemote::Frame(SimulatedRemote::PressedState(button)), done);
+  }
   void StepToMode(int mode) {
     while (Modes().RemoteMode() != mode) {
       const int next = Modes().RemoteMode() % 5 + 1;
@@ -73,14 +76,16 @@ TEST_F(RemoteLinkTest, AReportCountsOnlyWhereTheStationLooksForIt) {
   struct Case {
     const char* what;
     QByteArray bytes;
+    QByteArray later;  // sent after a few polls
     bool mixes;
   };
   const QByteArray mix = SimulatedRemote::Frame(254);
   const Case cases[] = {
-      {"'Start' at byte 12", QByteArray(11, 'x') + mix, false},
-      {"two buttons at once", SimulatedRemote::Frame(252), false},
-      {"garbage", QByteArrayLiteral("\xfe\xfe Strat \xfe"), false},
-      {"after two junk bytes", QByteArrayLiteral("\x01\x02") + mix, true},
+      {"'Start' at byte 12", QByteArray(11, 'x') + mix, {}, false},
+      {"two buttons at once", SimulatedRemote::Frame(252), {}, false},
+      {"garbage", QByteArrayLiteral("\xfe\xfe Strat \xfe"), {}, false},
+      {"split across two reads", mix.left(6), mix.mid(6), false},
+      {"after two junk bytes", QByteArrayLiteral("\x01\x02") + mix, {}, true},
   };
   // A mix sends play to the incoming deck (and may be over before anyone looks).
   const auto plays = [this] { return s.engine.Commands(s.engine.PlayerAt(0), XA_MSG_COMMAND_PLAY).size(); };
@@ -89,6 +94,10 @@ TEST_F(RemoteLinkTest, AReportCountsOnlyWhereTheStationLooksForIt) {
     s.sim.Send(c.bytes);
     // Enough polls for the chunk and what is left of it.
     QTest::qWait(300);
+    if (!c.later.isEmpty()) {
+      s.sim.Send(c.later);
+      QTest::qWait(300);
+    }
     EXPECT_EQ(plays() > before, c.mixes) << c.what;
   }
 }
@@ -125,6 +134,30 @@ TEST_F(RemoteLinkTest, ChooseLeavesMinusAndPlusWithoutEffect) {
   // The next CHOOSE shows that both reports were read before it.
   ASSERT_TRUE(Press(4, [&] { return Modes().SelectedBand() == 3; }));
   EXPECT_EQ(decks.MasterPosition(), 30000);
+}
+
+// REW held on Player 1 and let go, through the console commands the buttons run: each
+// report seeks 10, 11, 12 frames back from where the last one left the slider, the deck
+// pauses once, and letting go plays it on and logs its clip.
+TEST_F(RemoteLinkTest, HeldRewindStepsBackFurtherEachReportAndPlaysOnWhenLetGo) {
+  ParkClipInPlayer1();
+  XA_Player* player = s.engine.PlayerAt(0);
+  s.engine.Notify(player, XA_MSG_NOTIFY_INPUT_DURATION, 60);
+  s.station->DeckSet().Step(1, 999);  // the slider at frame 1000
+  s.engine.Clear();
+  RemoteModes& modes = Modes();
+  modes.ShowFirstMode();
+  modes.OnButtonState(SimulatedRemote::PressedState(8));
+  ASSERT_EQ(modes.RemoteMode(), 2);
+  for (int report = 0; report < 3; ++report) modes.OnButtonState(SimulatedRemote::PressedState(2));
+  std::vector<int> seeks;
+  for (const XA_Message& m : s.engine.Commands(player, XA_MSG_COMMAND_SEEK)) seeks.push_back(m.a);
+  EXPECT_EQ(seeks, (std::vector<int>{990, 979, 967}));
+  EXPECT_EQ(s.engine.Commands(player, XA_MSG_COMMAND_PAUSE).size(), 1u);
+  EXPECT_EQ(s.station->DeckSet().CueMarkText(1), s.station->DeckSet().Model(1)->ElapsedText());
+  modes.OnButtonState(255);
+  EXPECT_EQ(s.engine.Commands(player, XA_MSG_COMMAND_PLAY).size(), 1u);
+  EXPECT_EQ(modes.RepeatCount(), 0);
 }
 
 TEST_F(RemoteLinkTest, ClosingSendsLd2BeforeThePortCloses) {
@@ -196,12 +229,14 @@ TEST_F(RemoteLinkTest, WithoutAPortTheRButtonAsksForOne) {
   s.settings.Write(settings::kRemotePort, QStringLiteral("NULL"));
   s.dialogs.answers.enqueue(Dialogs::Answer::No);
   s.PressR();
-  EXPECT_EQ(s.dialogs.Texts(), QStringList{QStringLiteral("NULL Port for Remote Control found\nDo you want to setup a Port now?")});
+  EXPECT_EQ(s.dialogs.Texts(),
+            QStringList{QStringLiteral("NULL Port for Remote Control found\nDo you want to setup a Port now?")});
   // Yes, but the Options dialog left it at NULL.
   s.PressR();
   EXPECT_EQ(s.dialogs.Texts().last(), QStringLiteral("You didn't set a port\nRemote operates on COM1-COM4"));
   // Options set COM2: asked once more, then opened.
-  s.station->Commands().Define(ConsoleCommand::Options, [this](int) { s.settings.Write(settings::kRemotePort, QStringLiteral("COM2")); });
+  s.station->Commands().Define(ConsoleCommand::Options,
+                               [this](int) { s.settings.Write(settings::kRemotePort, QStringLiteral("COM2")); });
   s.settings.Write(settings::kRemotePort, QStringLiteral("NULL"));
   s.PressR();
   EXPECT_EQ(s.dialogs.Texts().last(), QStringLiteral("You picked COM2\nDo you want to enable Remote Control now?"));

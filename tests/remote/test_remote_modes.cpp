@@ -1,12 +1,12 @@
 // The button modes and the report decoding, without a port: what each button asks for in
 // each mode, the hold flags and repeatCount, and which chunks carry a report.
-#include "remote/RemoteModes.h"
-#include "remote/RemoteProtocol.h"
-
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
+
+#include "remote/RemoteModes.h"
+#include "remote/RemoteProtocol.h"
 
 namespace {
 
@@ -67,14 +67,30 @@ TEST_F(ModesTest, EachButtonOfEachModeRunsItsAction) {
     int deck;
   };
   const Case cases[] = {
-      {1, 1, A::Mix, 0},           {1, 2, A::SelectPrevious, 0}, {1, 3, A::SelectNext, 0},
-      {1, 4, A::LoadSelected, 0},  {1, 5, A::PlayPause, 1},      {1, 6, A::PlayPause, 2},
-      {2, 1, A::PlayPause, 1},     {2, 2, A::Rewind, 1},         {2, 3, A::FastForward, 1},
-      {2, 4, A::SetCue, 1},        {2, 5, A::Cue, 1},            {2, 6, A::CueAndPause, 1},
-      {2, 7, A::ToggleMonitor, 1}, {3, 2, A::Rewind, 2},         {3, 7, A::ToggleMonitor, 2},
-      {4, 1, A::ResetEqualizers, 0}, {4, 2, A::MasterDown, 0},   {4, 3, A::MasterUp, 0},
-      {4, 5, A::ToggleEqualizer, 1}, {4, 6, A::ToggleEqualizer, 2}, {5, 1, A::ToggleCheckOnLoad, 0},
-      {5, 2, A::ToggleLoadNext, 0}, {5, 3, A::ToggleMixNext, 0}, {5, 4, A::Shuffle, 0},
+      {1, 1, A::Mix, 0},
+      {1, 2, A::SelectPrevious, 0},
+      {1, 3, A::SelectNext, 0},
+      {1, 4, A::LoadSelected, 0},
+      {1, 5, A::PlayPause, 1},
+      {1, 6, A::PlayPause, 2},
+      {2, 1, A::PlayPause, 1},
+      {2, 2, A::Rewind, 1},
+      {2, 3, A::FastForward, 1},
+      {2, 4, A::SetCue, 1},
+      {2, 5, A::Cue, 1},
+      {2, 6, A::CueAndPause, 1},
+      {2, 7, A::ToggleMonitor, 1},
+      {3, 2, A::Rewind, 2},
+      {3, 7, A::ToggleMonitor, 2},
+      {4, 1, A::ResetEqualizers, 0},
+      {4, 2, A::MasterDown, 0},
+      {4, 3, A::MasterUp, 0},
+      {4, 5, A::ToggleEqualizer, 1},
+      {4, 6, A::ToggleEqualizer, 2},
+      {5, 1, A::ToggleCheckOnLoad, 0},
+      {5, 2, A::ToggleLoadNext, 0},
+      {5, 3, A::ToggleMixNext, 0},
+      {5, 4, A::Shuffle, 0},
       {5, 7, A::Help, 0},
   };
   for (const Case& c : cases) {
@@ -96,7 +112,8 @@ TEST_F(ModesTest, ModeButtonCyclesAndTextsFollow) {
   modes.ShowFirstMode();
   EXPECT_EQ(modes.RemoteMode(), 1);
   EXPECT_EQ(modes.ShownPicture(), 1);
-  EXPECT_EQ(modes.ModeText(), QStringLiteral(" 1. MIX\n 2. PREV\n 3. NEXT\n 4. LOAD\n 5. PLAY 1\n 6. PLAY 2\n 7. \n 8. MODE"));
+  EXPECT_EQ(modes.ModeText(),
+            QStringLiteral(" 1. MIX\n 2. PREV\n 3. NEXT\n 4. LOAD\n 5. PLAY 1\n 6. PLAY 2\n 7. \n 8. MODE"));
   const int expected[] = {2, 3, 4, 5, 1};
   for (int mode : expected) {
     modes.OnButtonState(remote::kModeButton);

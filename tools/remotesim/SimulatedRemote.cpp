@@ -1,15 +1,15 @@
 #include "SimulatedRemote.h"
 
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <QSocketNotifier>
 #include <QTimer>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -122,7 +122,7 @@ void SimulatedRemote::OnReadable() {
 }
 
 QString SimulatedRemote::CommandName(int n) {
-  static const char* const kNames[] = {"Version", "LD 1",    "LD 3",           "LD 2",        "LD 4",
+  static const char* const kNames[] = {"Version", "LD 1",  "LD 3",           "LD 2",        "LD 4",
                                        "Man/rer", "RESET", "Start Transmit", "End Transmit"};
   return n >= 0 && n <= 8 ? QString::fromLatin1(kNames[n]) : QStringLiteral("?");
 }

@@ -13,10 +13,7 @@
 //
 // With a port name ("remotesim COM1") it also writes "COM1 Device" and "Remote Control
 // Port" to the station's settings, so the station's R button finds it.
-#include "SimulatedRemote.h"
-
-#include "platform/SettingsStore.h"
-#include "platform/SettingsTable.h"
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QQueue>
@@ -24,9 +21,11 @@
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
-
 #include <cstdio>
-#include <unistd.h>
+
+#include "SimulatedRemote.h"
+#include "platform/SettingsStore.h"
+#include "platform/SettingsTable.h"
 
 namespace {
 
