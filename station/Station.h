@@ -98,7 +98,7 @@ class Station : public QObject {
   std::unique_ptr<StationClipHooks> clipHooks_;
   std::unique_ptr<AutoMix> autoMix_;
   ConsoleCommands console_;
-  // The remote control: its buttons run console commands, so it goes before the table.
+  // The remote control: its buttons run console commands, so it goes before the table does.
   std::unique_ptr<RemoteConsole> remoteConsole_;
   std::unique_ptr<RemoteModes> remoteModes_;
   std::unique_ptr<RemoteControl> remote_;
