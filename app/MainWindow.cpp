@@ -25,6 +25,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -57,6 +59,40 @@ constexpr ToolButtonEntry kToolButtons[] = {
     {"X", "Exit"},
     {".", ""},
 };
+
+// The remote's mode pictures, one per mode: a badge in the mode's colour with its number
+// and what the buttons drive in it.
+QPixmap RemoteModePicture(int mode) {
+  struct Look {
+    const char* caption;
+    QColor colour;
+  };
+  static const Look kLooks[] = {{"MIX", QColor(0x2e, 0x9e, 0x4f)},
+                                {"PLAYER 1", QColor(0x2f, 0x7f, 0xd0)},
+                                {"PLAYER 2", QColor(0x8a, 0x4f, 0xd0)},
+                                {"EQ / VOL", QColor(0xd0, 0x8a, 0x1f)},
+                                {"AUTO", QColor(0xc8, 0x3c, 0x3c)}};
+  QPixmap picture(56, 36);
+  picture.fill(Qt::transparent);
+  if (mode < 1 || mode > 5) return picture;
+  const Look& look = kLooks[mode - 1];
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(look.colour.lighter(140));
+  p.setBrush(look.colour.darker(160));
+  p.drawRoundedRect(QRectF(0.5, 0.5, 55, 35), 5, 5);
+  p.setPen(look.colour.lighter(170));
+  QFont big = p.font();
+  big.setBold(true);
+  big.setPixelSize(16);
+  p.setFont(big);
+  p.drawText(QRect(0, 1, 56, 20), Qt::AlignCenter, QString::number(mode));
+  QFont small = big;
+  small.setPixelSize(9);
+  p.setFont(small);
+  p.drawText(QRect(0, 20, 56, 14), Qt::AlignCenter, QString::fromLatin1(look.caption));
+  return picture;
+}
 
 }  // namespace
 
@@ -133,6 +169,7 @@ void MainWindow::BuildControls() {
   BuildSongsList();
   BuildToggles();
   BuildAdverts();
+  BuildRemoteView();
   DefineWindowCommands();
   ConnectCommands();
 
@@ -231,6 +268,36 @@ void MainWindow::SetBusyCursor(bool on) {
     QApplication::restoreOverrideCursor();
 }
 
+void MainWindow::BuildRemoteView() {
+  remoteModeText_ = new QLabel(this);
+  remoteModeText_->setObjectName(QStringLiteral("RemoteModeText"));
+  remoteModeText_->setGeometry(684, 364, 110, 128);
+  remoteModeText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  remoteModeText_->setStyleSheet(QStringLiteral("color: #9fdc9f; font: 10px monospace;"));
+  remoteModePicture_ = new QLabel(this);
+  remoteModePicture_->setObjectName(QStringLiteral("RemoteModePicture"));
+  remoteModePicture_->setGeometry(684, 496, 56, 36);
+  remoteActive_ = new QLabel(QStringLiteral("REMOTE"), this);
+  remoteActive_->setObjectName(QStringLiteral("RemoteActive"));
+  remoteActive_->setToolTip(QStringLiteral("Remote Control"));
+  remoteActive_->setGeometry(744, 496, 50, 36);
+  remoteActive_->setAlignment(Qt::AlignCenter);
+  remoteActive_->setStyleSheet(
+      QStringLiteral("color: #101010; background: #ffb000; border-radius: 4px; font: bold 10px;"));
+  remoteActive_->hide();
+  connect(&station_->RemoteButtons(), &RemoteModes::displayChanged, this, &MainWindow::ShowRemoteMode);
+  connect(&station_->Remote(), &RemoteControl::remoteOpenChanged, remoteActive_, &QLabel::setVisible);
+  connect(station_.get(), &Station::remoteBusyChanged, this, &MainWindow::SetBusyCursor);
+  ShowRemoteMode();
+}
+
+void MainWindow::ShowRemoteMode() {
+  const RemoteModes& modes = station_->RemoteButtons();
+  remoteModeText_->setText(modes.ModeText());
+  remoteModePicture_->setPixmap(RemoteModePicture(modes.ShownPicture()));
+  remoteModePicture_->setVisible(modes.ShownPicture() != 0);
+}
+
 void MainWindow::DefineWindowCommands() {
   using C = ConsoleCommand;
   ConsoleCommands& commands = station_->Commands();
@@ -272,6 +339,7 @@ void MainWindow::ConnectCommands() {
   button("T", C::CountTimes);
   button("+=", C::AddToFavourites);
   button("m", C::MixStyleEditor);
+  button("R", C::RemoteControl);
   button("X", C::Exit);
 
   SongsCommands& list = station_->PlayList();

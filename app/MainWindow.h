@@ -80,6 +80,9 @@ class MainWindow : public QDialog {
   void FitWindowToScreen();
   void ShowToggles();
   void SetBusyCursor(bool on);
+  // The remote control: its mode text, the mode picture and the remote-active lamp.
+  void BuildRemoteView();
+  void ShowRemoteMode();
 
   AppContext& ctx_;
   std::unique_ptr<Station> station_;
@@ -98,6 +101,9 @@ class MainWindow : public QDialog {
   QLabel* playLogIndicator_ = nullptr;
   QLabel* clock_ = nullptr;
   QMap<QString, QPushButton*> toolButtons_;
+  QLabel* remoteModeText_ = nullptr;
+  QLabel* remoteModePicture_ = nullptr;
+  QLabel* remoteActive_ = nullptr;
 
   QSize screenAtStart_;
   bool displayModeChanged_ = false;

@@ -44,4 +44,16 @@ enum class ConsoleCommand {
   PlayPause,       // a deck's "PLAY"
   ResetPlayer,     // a deck's "P"
   OpenIntoDeck,    // a deck's "Open"
+  // What the remote control's buttons ask for beyond the above.
+  CueAndPause,       // a deck's cue, then pause ("KEEP")
+  ToggleMonitor,     // a deck's output: main / monitor ("OUT #1", "OUT #2")
+  ResetEqualizers,   // both decks' equalisers flat ("FLAT")
+  ToggleCheckOnLoad, // "Check On Load" down / up ("CHECK")
+  ToggleLoadNext,    // "LOAD NEXT" ("LOAD")
+  ToggleMixNext,     // "MIX NEXT", while it is enabled ("MIX")
+  RemoteRewind,      // a deck back by 10 + the remote's repeat count, paused while held
+  RemoteForward,     // the same forward
+  RemoteResume,      // a held REW / FF let go: the deck plays on and its clip is logged
+  RemoteMasterDown,  // master fader + 728 + the remote's repeat count ("-")
+  RemoteMasterUp,    // master fader - 728 - the remote's repeat count ("+")
 };

@@ -13,9 +13,50 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTitle = QStringLiteral("KORVO XA");
+
+// The remote's buttons as console commands.
+class RemoteCommands final : public RemoteConsole {
+ public:
+  explicit RemoteCommands(const ConsoleCommands& console) : console_(console) {}
+  void Run(RemoteAction action, int deck) override { console_.Run(CommandFor(action), deck); }
+
+ private:
+  static ConsoleCommand CommandFor(RemoteAction action) {
+    using A = RemoteAction;
+    using C = ConsoleCommand;
+    switch (action) {
+      case A::Mix: return C::Mix;
+      case A::SelectPrevious: return C::SelectPrevious;
+      case A::SelectNext: return C::SelectNext;
+      case A::LoadSelected: return C::LoadSelected;
+      case A::PlayPause: return C::PlayPause;
+      case A::Rewind: return C::RemoteRewind;
+      case A::FastForward: return C::RemoteForward;
+      case A::ResumeAfterSeek: return C::RemoteResume;
+      case A::SetCue: return C::SetCueMark;
+      case A::Cue: return C::CueToMark;
+      case A::CueAndPause: return C::CueAndPause;
+      case A::ToggleMonitor: return C::ToggleMonitor;
+      case A::ResetEqualizers: return C::ResetEqualizers;
+      case A::MasterDown: return C::RemoteMasterDown;
+      case A::MasterUp: return C::RemoteMasterUp;
+      case A::ToggleEqualizer: return C::ToggleEqualizer;
+      case A::ToggleCheckOnLoad: return C::ToggleCheckOnLoad;
+      case A::ToggleLoadNext: return C::ToggleLoadNext;
+      case A::ToggleMixNext: return C::ToggleMixNext;
+      case A::Shuffle: return C::Shuffle;
+      case A::Help: return C::Help;
+    }
+    return C::None;
+  }
+
+  const ConsoleCommands& console_;
+};
 
 }  // namespace
 
@@ -50,9 +91,12 @@ Station::Station(AppContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx),
   connect(decks_.get(), &Decks::ClipOpened, autoMix_.get(), &AutoMix::OnClipOpened);
   connect(&timers_, &TimerTable::Timeout, this, &Station::OnTimer);
   DefineCommands();
+  CreateRemote();
 }
 
 Station::~Station() {
+  remoteSwitch_.reset();
+  remote_.reset();
   // Both decks stop before anything they report to goes; then users before what they use.
   decks_->Send(1, XA_MSG_COMMAND_STOP);
   decks_->Send(2, XA_MSG_COMMAND_STOP);
@@ -93,6 +137,56 @@ void Station::DefineCommands() {
   console_.Define(C::CountTimes, [&list](int) { list.CountTimes(); });
   console_.Define(C::AdvertsOn, [this](int) { adverts_->SetAdvertsEnabled(true); });
   console_.Define(C::AdvertsOff, [this](int) { adverts_->SetAdvertsEnabled(false); });
+}
+
+void Station::CreateRemote() {
+  remoteConsole_ = std::make_unique<RemoteCommands>(console_);
+  remoteModes_ = std::make_unique<RemoteModes>(*remoteConsole_);
+  RemoteControl::Hooks hooks;
+  hooks.status = [this](const QString& text) { SetStatus(text); };
+  hooks.busy = [this](bool on) { emit remoteBusyChanged(on); };
+  remote_ = std::make_unique<RemoteControl>(ctx_.settings, ctx_.dialogs, timers_, std::move(hooks));
+  connect(remote_.get(), &RemoteControl::buttonState, remoteModes_.get(), &RemoteModes::OnButtonState);
+  // A port that went away closed the link: no mode is left to show.
+  connect(remote_.get(), &RemoteControl::portLost, remoteModes_.get(), &RemoteModes::Clear);
+  remoteSwitch_ = std::make_unique<RemoteSwitch>(*remote_, *remoteModes_, ctx_.settings, ctx_.dialogs,
+                                                 [this] { console_.Run(ConsoleCommand::Options); });
+  DefineRemoteCommands();
+}
+
+void Station::DefineRemoteCommands() {
+  using C = ConsoleCommand;
+  Decks& d = *decks_;
+  console_.Define(C::RemoteControl, [this](int) { remoteSwitch_->Toggle(); });
+  console_.Define(C::CueAndPause, [&d](int deck) { d.CueToMark(deck, true); });
+  console_.Define(C::ToggleMonitor, [&d](int deck) { d.ToggleMonitor(deck); });
+  console_.Define(C::ResetEqualizers, [&d](int) { d.ResetEqualizer(); });
+  // The box's picture is not changed: the window draws it from the state.
+  console_.Define(C::ToggleCheckOnLoad, [&d](int) { d.SetCheckOnLoad(!d.CheckOnLoad()); });
+  console_.Define(C::ToggleLoadNext, [this](int) { autoMix_->SetLoadNext(!autoMix_->LoadNext()); });
+  console_.Define(C::ToggleMixNext, [this](int) {
+    if (autoMix_->MixNextEnabled()) autoMix_->SetMixNext(!autoMix_->Engine().MixNext());
+  });
+  // A held REW or FF works the deck's position slider as a drag does: the deck pauses and
+  // the cue mark follows; letting go plays on from there.
+  const auto seek = [this, &d](int deck, int direction) {
+    const DeckModel* model = d.Model(deck);
+    if (!model) return;
+    const int step = remoteModes_->RepeatCount() + RemoteModes::kSeekStep;
+    d.DragPosition(deck, std::clamp(model->Position() + direction * step, 0, model->PositionMax()));
+  };
+  console_.Define(C::RemoteRewind, [seek](int deck) { seek(deck, -1); });
+  console_.Define(C::RemoteForward, [seek](int deck) { seek(deck, 1); });
+  console_.Define(C::RemoteResume, [&d](int deck) {
+    d.Play(deck);
+    d.LogPlayerClip(deck);
+  });
+  const auto master = [this, &d](int direction) {
+    const int step = remoteModes_->RepeatCount() + RemoteModes::kMasterStep;
+    d.SetMasterVolume(std::clamp(d.MasterPosition() + direction * step, 1, 65535), true);
+  };
+  console_.Define(C::RemoteMasterDown, [master](int) { master(1); });
+  console_.Define(C::RemoteMasterUp, [master](int) { master(-1); });
 }
 
 void Station::Start(const StartUpHooks& hooks) {
@@ -168,6 +262,7 @@ void Station::SaveAtExit() {
   settings_.adListFolder = adverts_->AdListFolder();
   settings_.SaveFolders(ctx_.settings);
   ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("Registry Entries Saved"), QString());
+  if (remote_->RemoteOpen() || remote_->Handshaking()) remote_->CloseRemote();
 }
 
 void Station::Stop() {
@@ -178,6 +273,10 @@ void Station::Stop() {
 void Station::OnTimer(int id) {
   if (id == timerid::kClock) {
     ShowClock();
+    return;
+  }
+  if (id == timerid::kRemotePoll) {
+    remote_->PollRemote();
     return;
   }
   if (adverts_->OnTimer(id)) return;

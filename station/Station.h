@@ -11,6 +11,9 @@
 #include "mix/MixSettings.h"
 #include "mix/MixStyleModel.h"
 #include "platform/TimerTable.h"
+#include "remote/RemoteControl.h"
+#include "remote/RemoteModes.h"
+#include "remote/RemoteSwitch.h"
 #include "songs/RememberedFolders.h"
 #include "songs/SongsList.h"
 #include "station/AppContext.h"
@@ -41,7 +44,7 @@ class Station : public QObject {
   // The start-up sequence; runs once.
   void Start(const StartUpHooks& hooks = {});
   // The exit sequence after the operator confirmed: saves the deck and folder values and
-  // logs it, so a crash further down loses nothing.
+  // logs it, so a crash further down loses nothing; then closes the remote control.
   void SaveAtExit();
   // The last exit step: every timer stops and the exit is logged.
   void Stop();
@@ -58,6 +61,8 @@ class Station : public QObject {
   Adverts& AdvertSet() { return *adverts_; }
   ConsoleCommands& Commands() { return console_; }
   const RememberedFolders& Folders() const { return folders_; }
+  RemoteControl& Remote() { return *remote_; }
+  RemoteModes& RemoteButtons() { return *remoteModes_; }
 
   QString StatusText() const { return status_; }
   void SetStatus(const QString& text);
@@ -68,6 +73,8 @@ class Station : public QObject {
   void clockChanged(const QString& text);
   // The keyboard focus goes back to the console (after a search loaded a clip).
   void focusHiddenRequested();
+  // The remote's handshake is running (the busy cursor).
+  void remoteBusyChanged(bool busy);
 
  private:
   void DefineCommands();
@@ -76,6 +83,8 @@ class Station : public QObject {
   void LoadStartUpPlayList();
   void OnTimer(int id);
   void ShowClock();
+  void CreateRemote();
+  void DefineRemoteCommands();
 
   AppContext& ctx_;
   TimerTable timers_;
@@ -92,6 +101,11 @@ class Station : public QObject {
   std::unique_ptr<AutoMix> autoMix_;
   std::unique_ptr<Adverts> adverts_;
   ConsoleCommands console_;
+  // The remote control: its buttons run console commands, so it goes before the table does.
+  std::unique_ptr<RemoteConsole> remoteConsole_;
+  std::unique_ptr<RemoteModes> remoteModes_;
+  std::unique_ptr<RemoteControl> remote_;
+  std::unique_ptr<RemoteSwitch> remoteSwitch_;
   QString status_ = QStringLiteral("Ready");
   QString clock_ = QStringLiteral("00:00:00");
 };
