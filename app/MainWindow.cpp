@@ -108,7 +108,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent)
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
-  SetBusyCursor(false);
+  if (busySources_) QApplication::restoreOverrideCursor();
   // The views go before the station they show.
   deckPanels_.reset();
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
@@ -200,7 +200,7 @@ void MainWindow::BuildToggles() {
   connect(loadNext_, &QPushButton::toggled, &mix, &AutoMix::SetLoadNext);
   connect(mixNext_, &QPushButton::toggled, &mix, &AutoMix::SetMixNext);
   connect(&mix, &AutoMix::togglesChanged, this, &MainWindow::ShowToggles);
-  connect(&mix, &AutoMix::busyChanged, this, &MainWindow::SetBusyCursor);
+  connect(&mix, &AutoMix::busyChanged, this, [this](bool on) { SetBusyCursor(kMixBusy, on); });
   ShowToggles();
 }
 
@@ -259,10 +259,13 @@ void MainWindow::ShowToggles() {
   mixNext_->setChecked(mix.MixNextShown());
 }
 
-void MainWindow::SetBusyCursor(bool on) {
-  if (on == busyCursor_) return;
-  busyCursor_ = on;
-  if (on)
+void MainWindow::SetBusyCursor(unsigned source, bool on) {
+  // One wait cursor however many jobs want it; it goes when the last of them ends.
+  const bool before = busySources_ != 0;
+  busySources_ = on ? busySources_ | source : busySources_ & ~source;
+  const bool after = busySources_ != 0;
+  if (after == before) return;
+  if (after)
     QApplication::setOverrideCursor(Qt::BusyCursor);
   else
     QApplication::restoreOverrideCursor();
@@ -287,7 +290,7 @@ void MainWindow::BuildRemoteView() {
   remoteActive_->hide();
   connect(&station_->RemoteButtons(), &RemoteModes::displayChanged, this, &MainWindow::ShowRemoteMode);
   connect(&station_->Remote(), &RemoteControl::remoteOpenChanged, remoteActive_, &QLabel::setVisible);
-  connect(station_.get(), &Station::remoteBusyChanged, this, &MainWindow::SetBusyCursor);
+  connect(station_.get(), &Station::remoteBusyChanged, this, [this](bool on) { SetBusyCursor(kRemoteBusy, on); });
   ShowRemoteMode();
 }
 
@@ -346,6 +349,9 @@ void MainWindow::ConnectCommands() {
   connect(songsPanel_, &SongsListPanel::loadSelectedRequested, this, [&commands] { commands.Run(C::LoadSelected); });
   connect(songsPanel_, &SongsListPanel::searchRequested, this,
           [&list](int column, const QString& text) { list.Search(column, text); });
+  connect(songsPanel_, &SongsListPanel::aplClicked, this,
+          [this] { station_->Profile().Run(songsPanel_->SearchField()->text()); });
+  connect(&station_->Profile(), &PlayListProfile::busyChanged, this, [this](bool on) { SetBusyCursor(kScanBusy, on); });
   connect(songsPanel_, &SongsListPanel::filesDropped, this,
           [&list](const QStringList& files) { list.Loader().DropFiles(files); });
   const auto entry = [this](SongsListPanel::MenuEntry which, auto&& slot) {

@@ -79,7 +79,8 @@ class MainWindow : public QDialog {
   void OnSearchFocus(bool in);
   void FitWindowToScreen();
   void ShowToggles();
-  void SetBusyCursor(bool on);
+  enum BusySource : unsigned { kMixBusy = 1, kRemoteBusy = 2, kScanBusy = 4 };
+  void SetBusyCursor(unsigned source, bool on);
   // The remote control: its mode text, the mode picture and the remote-active lamp.
   void BuildRemoteView();
   void ShowRemoteMode();
@@ -109,5 +110,5 @@ class MainWindow : public QDialog {
   bool displayModeChanged_ = false;
   QSize previousScreen_;
   bool exiting_ = false;
-  bool busyCursor_ = false;
+  unsigned busySources_ = 0;
 };

@@ -8,7 +8,30 @@
 
 namespace scanner {
 
-ScannerCall CallFindMain(const QString& library) {
+// Hands the library's progress export to the probe for the length of the call, and takes it
+// back before the library is unloaded, so a reader never calls into unloaded code.
+struct ProbeBinding {
+  ProbeBinding(ScanProbe* probe, void (*progress)(long long*, long long*)) : probe_(probe) {
+    if (!probe_) return;
+    std::lock_guard<std::mutex> lock(probe_->mutex_);
+    probe_->progress_ = progress;
+  }
+  ~ProbeBinding() {
+    if (!probe_) return;
+    std::lock_guard<std::mutex> lock(probe_->mutex_);
+    probe_->progress_ = nullptr;
+  }
+  ScanProbe* probe_;
+};
+
+bool ScanProbe::Read(long long& folders, long long& clips) const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (!progress_) return false;
+  progress_(&folders, &clips);
+  return true;
+}
+
+ScannerCall CallFindMain(const QString& library, ScanProbe* probe) {
   // Like the DLL search on Windows, the programs' own folder comes first, then the system.
   QLibrary lib;
   const bool relative = QDir::isRelativePath(library);
@@ -23,13 +46,19 @@ ScannerCall CallFindMain(const QString& library) {
     lib.unload();
     return {BindingOutcome::NoExport, 0};
   }
-  const int clips = findMain();
+  using FindProgress = void (*)(long long*, long long*);
+  int clips = 0;
+  {
+    const ProbeBinding bound(probe, reinterpret_cast<FindProgress>(lib.resolve("FIND_progress")));
+    clips = findMain();
+  }
   lib.unload();
   return {BindingOutcome::Ran, clips};
 }
 
-int RunDriveScan(PlayLog& log, const QString& library) {
-  const ScannerCall call = CallFindMain(library);
+int RunDriveScan(PlayLog& log, const QString& library) { return LogDriveScan(log, CallFindMain(library)); }
+
+int LogDriveScan(PlayLog& log, const ScannerCall& call) {
   switch (call.outcome) {
     case BindingOutcome::LibraryAbsent:
       return 0;

@@ -105,6 +105,18 @@ bool ClipLoader::AskClearFirst() {
   return true;
 }
 
+int ClipLoader::LoadPrlFiltered(const QString& path, const QString& word) {
+  QList<PrlClip> clips;
+  if (prl::LoadPrlFiltered(path, word, clips) != 0) return prl::kReadFailed;
+  const QString prlFolder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+  std::vector<ClipEntry> entries;
+  entries.reserve(static_cast<size_t>(clips.size()));
+  for (const PrlClip& clip : clips) entries.push_back(MakeClipEntry(ClipPathOf(clip.path, prlFolder), clip.duration));
+  list_.InsertAtCurrent(std::move(entries));
+  list_.UpdateClipCount();
+  return 0;
+}
+
 int ClipLoader::LoadPrl(const QString& path) {
   PrlPlayList prl;
   prl.header = list_.Header();

@@ -26,6 +26,9 @@ class ClipLoader {
   void LoadClips(Kind kind);
   // Inserts the play list's clips at the current item. 0, or -6 when the file can't be read.
   int LoadPrl(const QString& path);
+  // The clip lines of a play list (the drive scanner's profile) that hold word, inserted at
+  // the current item; no status text and no log entry. 0, or prl::kReadFailed.
+  int LoadPrlFiltered(const QString& path, const QString& word);
   // Inserts the M3U list's paths at the current item; an unreadable file is ignored (-6).
   // Lines that name no clip file (streams, other hosts) are counted in the status text and
   // the play log; a list that gives no clip says so instead of "Songs List Loaded".

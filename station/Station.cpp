@@ -87,6 +87,7 @@ Station::Station(AppContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx),
   advertHooks.loadingType = [this] { return settings_.advertsLoadingType; };
   adverts_ = std::make_unique<Adverts>(songs_, commands_->Feed(), timers_, ctx_.dialogs, ctx_.clock, ctx_.playLog,
                                        std::move(advertHooks));
+  profile_ = std::make_unique<PlayListProfile>(commands_->Loader(), ctx_.dialogs, ctx_.playLog, status);
   connect(decks_.get(), &Decks::ClipOpenFailed, autoMix_.get(), &AutoMix::OnClipOpenFailed);
   connect(decks_.get(), &Decks::ClipOpened, autoMix_.get(), &AutoMix::OnClipOpened);
   connect(&timers_, &TimerTable::Timeout, this, &Station::OnTimer);
@@ -101,6 +102,7 @@ Station::~Station() {
   decks_->Send(1, XA_MSG_COMMAND_STOP);
   decks_->Send(2, XA_MSG_COMMAND_STOP);
   timers_.StopAll();
+  profile_.reset();
   adverts_.reset();
   autoMix_.reset();
   decks_->SetClipLoadHooks(nullptr);

@@ -19,6 +19,7 @@
 #include "station/AppContext.h"
 #include "station/AutoMix.h"
 #include "station/ConsoleCommands.h"
+#include "station/PlayListProfile.h"
 #include "station/SongsCommands.h"
 #include "station/StationClipHooks.h"
 #include "station/StationSettings.h"
@@ -59,6 +60,7 @@ class Station : public QObject {
   MixSettings& MixInForce() { return mixSettings_; }
   AutoMix& Mix() { return *autoMix_; }
   Adverts& AdvertSet() { return *adverts_; }
+  PlayListProfile& Profile() { return *profile_; }
   ConsoleCommands& Commands() { return console_; }
   const RememberedFolders& Folders() const { return folders_; }
   RemoteControl& Remote() { return *remote_; }
@@ -100,6 +102,7 @@ class Station : public QObject {
   std::unique_ptr<StationClipHooks> clipHooks_;
   std::unique_ptr<AutoMix> autoMix_;
   std::unique_ptr<Adverts> adverts_;
+  std::unique_ptr<PlayListProfile> profile_;
   ConsoleCommands console_;
   // The remote control: its buttons run console commands, so it goes before the table does.
   std::unique_ptr<RemoteConsole> remoteConsole_;
