@@ -25,6 +25,7 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent) {
 OptionsDialog::OptionsDialog(OptionsModel& model, QWidget* parent) : QDialog(parent), model_(model) {
   using L = OptionsModel::List;
   setWindowTitle(QStringLiteral("KORVO XA Options"));
+  setMinimumWidth(520);
 
   auto* devices = new QGroupBox(QStringLiteral("Sound outputs"), this);
   auto* grid = new QGridLayout(devices);
@@ -83,10 +84,9 @@ OptionsDialog::OptionsDialog(OptionsModel& model, QWidget* parent) : QDialog(par
   screenSaver_->setChecked(true);
   screenSaver_->setEnabled(false);
   restart_ = box(QStringLiteral("Allow System Restart"));
-  auto* restartNote = new QLabel(
-      QStringLiteral("When play stops and cannot be restarted, the computer itself is restarted as a last resort."),
-      this);
-  restartNote->setWordWrap(true);
+  auto* restartNote = new QLabel(QStringLiteral("When play has stopped and cannot be started again, the computer\n"
+                                                "itself is restarted as a last resort."),
+                                 this);
   restartNote->setContentsMargins(22, 0, 0, 0);
   restartNote->setStyleSheet(QStringLiteral("color: #a0a0a0;"));
   boxes->addWidget(restartNote);
