@@ -3,8 +3,8 @@
 // formats line says that rather than a table of card formats.
 #pragma once
 
-#include "audio/devices.h"
-
 #include <QString>
+
+#include "audio/devices.h"
 
 QString OutputDeviceReport(const XaOutputDevice& device);

@@ -22,11 +22,16 @@ QStringList EngineInfoLines(const EngineInfoSources& s) {
   const struct {
     const char* label;
     PrlField field;
-  } header[] = {{"File Name: ", PrlField::FilePath},     {"Creation Date: ", PrlField::Date},
-                {"Clips: ", PrlField::Clips},            {"Duration: ", PrlField::Duration},
-                {"Style: ", PrlField::Style},            {"Date To Play: ", PrlField::DateToPlay},
-                {"Time To Play: ", PrlField::TimeToPlay}, {"Owner: ", PrlField::Owner},
-                {"Descreption: ", PrlField::Description}, {"Play List Version: ", PrlField::Version}};
+  } header[] = {{"File Name: ", PrlField::FilePath},
+                {"Creation Date: ", PrlField::Date},
+                {"Clips: ", PrlField::Clips},
+                {"Duration: ", PrlField::Duration},
+                {"Style: ", PrlField::Style},
+                {"Date To Play: ", PrlField::DateToPlay},
+                {"Time To Play: ", PrlField::TimeToPlay},
+                {"Owner: ", PrlField::Owner},
+                {"Descreption: ", PrlField::Description},
+                {"Play List Version: ", PrlField::Version}};
   for (const auto& h : header) lines << QString::fromLatin1(h.label) + s.playList.Value(h.field);
   lines << QStringLiteral("--- -- ---  Mix Style Info --- -- ---");
   const MixSettings& m = s.mix;
@@ -34,10 +39,14 @@ QStringList EngineInfoLines(const EngineInfoSources& s) {
   const struct {
     const char* label;
     int value;
-  } mix[] = {{"SKIP SEC OFFSET: ", m.skipSecOffset},   {"WAIT VOLUME VALUE: ", m.waitVolumeValue},
-             {"WAIT VOLUME: ", m.waitVolume},          {"IN SPEED STEP: ", m.inSpeedStep},
-             {"OUT SPEED STEP: ", m.outSpeedStep},     {"MIX TIMER INTERVAL: ", m.mixTimerInterval},
-             {"IN SPEED: ", m.inSpeed},                {"OUT SPEED: ", m.outSpeed},
+  } mix[] = {{"SKIP SEC OFFSET: ", m.skipSecOffset},
+             {"WAIT VOLUME VALUE: ", m.waitVolumeValue},
+             {"WAIT VOLUME: ", m.waitVolume},
+             {"IN SPEED STEP: ", m.inSpeedStep},
+             {"OUT SPEED STEP: ", m.outSpeedStep},
+             {"MIX TIMER INTERVAL: ", m.mixTimerInterval},
+             {"IN SPEED: ", m.inSpeed},
+             {"OUT SPEED: ", m.outSpeed},
              {"STYLE START VOLUME: ", m.styleStartVolume}};
   for (const auto& f : mix) lines << QString::fromLatin1(f.label) + QString::number(f.value);
   lines << (s.advertsLoadingType != 0 ? QStringLiteral("Load Adverts as Filenames & Titles")

@@ -2,11 +2,11 @@
 // the engine, the stored defaults, the loaded play list and the mix style in force.
 #pragma once
 
-#include "formats/PrlPlayList.h"
-#include "mix/MixSettings.h"
-
 #include <QString>
 #include <QStringList>
+
+#include "formats/PrlPlayList.h"
+#include "mix/MixSettings.h"
 
 struct EngineInfoSources {
   struct Deck {

@@ -85,9 +85,8 @@ void OptionsModel::SetStartUpProgram(const QString& path) {
 void OptionsModel::ClearStartUpProgram() { SetStartUpProgram(QString()); }
 
 void OptionsModel::BrowseStartUpProgram() {
-  const QStringList chosen =
-      dialogs_.OpenFiles(QStringLiteral("Open"), store_.Read(settings::kDefPlayListFolder),
-                         QStringLiteral("KORVO, TEVRO Play Lists (*.prl)"), false);
+  const QStringList chosen = dialogs_.OpenFiles(QStringLiteral("Open"), store_.Read(settings::kDefPlayListFolder),
+                                                QStringLiteral("KORVO, TEVRO Play Lists (*.prl)"), false);
   if (!chosen.isEmpty()) SetStartUpProgram(chosen.first());
 }
 

@@ -8,14 +8,13 @@
 // GUI thread only.
 #pragma once
 
-#include "audio/devices.h"
-#include "options/OptionsWrites.h"
-
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
+
+#include "audio/devices.h"
+#include "options/OptionsWrites.h"
 
 class Dialogs;
 class PortProbe;
@@ -71,8 +70,8 @@ class OptionsModel : public QObject {
   // The operator's changes; each enables APPLY.
   void Choose(List list, int index);
   void SetStartUpProgram(const QString& path);
-  void ClearStartUpProgram();  // "X"
-  void BrowseStartUpProgram(); // "..."
+  void ClearStartUpProgram();   // "X"
+  void BrowseStartUpProgram();  // "..."
   void SetChangeResolution(bool on);
   // The advert-loading pair: ticking (or unticking) either sets the other to the opposite.
   void ClickAdvertsCoded();
@@ -88,9 +87,9 @@ class OptionsModel : public QObject {
   void Exit();
   // "?" next to an output list (MainOut or Monitor): the chosen device's report.
   void ShowDeviceReport(List list);
-  void StartMixer();          // "Mixer?"
-  void StartWorkingMode();    // "Set Working Mode"
-  void ChangeScreenNow();     // "Change to 800*600 pixels Now"
+  void StartMixer();        // "Mixer?"
+  void StartWorkingMode();  // "Set Working Mode"
+  void ChangeScreenNow();   // "Change to 800*600 pixels Now"
 
  signals:
   void changed();

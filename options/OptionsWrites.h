@@ -2,12 +2,11 @@
 // writes (so the text forms are the table's own).
 #pragma once
 
-#include "platform/SettingsTable.h"
-
 #include <QString>
-
 #include <variant>
 #include <vector>
+
+#include "platform/SettingsTable.h"
 
 class SettingsStore;
 

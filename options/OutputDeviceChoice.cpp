@@ -2,8 +2,7 @@
 
 #include "platform/SettingsTable.h"
 
-OutputDeviceChoice ChooseOutputDevice(const QList<XaOutputDevice>& devices, const QString& storedName,
-                                      int storedId) {
+OutputDeviceChoice ChooseOutputDevice(const QList<XaOutputDevice>& devices, const QString& storedName, int storedId) {
   const bool named = !storedName.isEmpty() && storedName != QLatin1String(settings::kOutputDevice.fallback) &&
                      storedName != QLatin1String(settings::kNotOpen);
   const bool listed = storedId >= 0 && storedId < devices.size();

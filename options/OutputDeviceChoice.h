@@ -4,15 +4,14 @@
 // none: the stored name decides, the index only tells two cards of the same name apart.
 #pragma once
 
-#include "audio/devices.h"
-
 #include <QList>
 #include <QString>
+
+#include "audio/devices.h"
 
 struct OutputDeviceChoice {
   int index = -1;     // the listed device to play on; -1: the default device
   bool gone = false;  // a device was chosen and is no longer there
 };
 
-OutputDeviceChoice ChooseOutputDevice(const QList<XaOutputDevice>& devices, const QString& storedName,
-                                      int storedId);
+OutputDeviceChoice ChooseOutputDevice(const QList<XaOutputDevice>& devices, const QString& storedName, int storedId);

@@ -1,9 +1,9 @@
 #include "options/RemotePorts.h"
 
-#include "platform/SettingsStore.h"
-
 #include <QFileInfo>
 #include <QSerialPort>
+
+#include "platform/SettingsStore.h"
 
 bool SerialPortProbe::Opens(const QString& device) {
   // Only an existing device: QSerialPort must not be left to guess from a bare name.

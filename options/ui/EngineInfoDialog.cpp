@@ -1,11 +1,11 @@
 #include "options/ui/EngineInfoDialog.h"
 
-#include "options/EngineModules.h"
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+
+#include "options/EngineModules.h"
 
 EngineInfoDialog::EngineInfoDialog(const QStringList& report, const EngineModules& modules, QWidget* parent)
     : QDialog(parent), modules_(modules) {

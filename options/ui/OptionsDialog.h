@@ -2,10 +2,10 @@
 // operator's action to the model and the whole dialog redraws from it.
 #pragma once
 
-#include "options/OptionsModel.h"
-
 #include <QDialog>
 #include <QMap>
+
+#include "options/OptionsModel.h"
 
 class QCheckBox;
 class QComboBox;

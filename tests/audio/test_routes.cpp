@@ -1,17 +1,16 @@
 // Main and monitor on devices of their own: with two null outputs listed, a clip cued on
 // the monitor is heard on the monitor's device only, and one on the main on the main's.
 // Its own program: the device list is made once per process.
-#include "AudioHarness.h"
-
-#include "audio/Engine.h"
-#include "audio/NullOutput.h"
-#include "audio/devices.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+
+#include "AudioHarness.h"
+#include "audio/Engine.h"
+#include "audio/NullOutput.h"
+#include "audio/devices.h"
 
 namespace {
 
@@ -30,7 +29,8 @@ class Routes : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { Engine::Instance().SetNullDeviceCount(2); }
   void TearDown() override {
-    for (NullOutput* out : {Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor)})
+    for (NullOutput* out :
+         {Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor)})
       if (out) out->SetTap(nullptr, nullptr);
   }
   // Plays the tone on the output named and reports what each device rendered.

@@ -1,9 +1,9 @@
 // The engine information report, line by line, and the module lists it shows beside it.
+#include <gtest/gtest.h>
+
 #include "audio/xaudio.h"
 #include "options/EngineInfoReport.h"
 #include "options/EngineModules.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -38,27 +38,54 @@ TEST(EngineInfoReport, EveryLineInOrder) {
   s.mix.inSpeed = 5;
   s.mix.outSpeed = 6;
   s.mix.styleStartVolume = 80;
-  const QStringList expected{
-      "===Player 1 info===", "State: PLAYING", "Equalizer: ON", "Outpout: Main",
-      "===Player 2 info===", "State: PAUSED", "Equalizer: OFF", "Outpout: Monitor",
-      "---------------------------------", "Async API Version 3.2.7", "Output Devices: 2",
-      "-----------defaults reg----------", "FPS: 25", "Output  Device: Card A", "Monitor Device: Card B",
-      "Default Mix Style: DEF1", "--- -- ---  Play List Info --- -- ---", "File Name: /lists/a.prl",
-      "Creation Date: 07/03/2001", "Clips: 12", "Duration: 00:48:10:00", "Style: SLOW",
-      "Date To Play: 08/03/2001", "Time To Play: 23:00", "Owner: Night desk", "Descreption: late",
-      "Play List Version: 2", "--- -- ---  Mix Style Info --- -- ---",
-      "MIX STYLE NAME: SLOW", "SKIP SEC OFFSET: 9", "WAIT VOLUME VALUE: 30", "WAIT VOLUME: 1",
-      "IN SPEED STEP: 3", "OUT SPEED STEP: 2", "MIX TIMER INTERVAL: 40", "IN SPEED: 5", "OUT SPEED: 6",
-      "STYLE START VOLUME: 80", "Load Adverts as Coded from Spotwright"};
+  const QStringList expected{"===Player 1 info===",
+                             "State: PLAYING",
+                             "Equalizer: ON",
+                             "Outpout: Main",
+                             "===Player 2 info===",
+                             "State: PAUSED",
+                             "Equalizer: OFF",
+                             "Outpout: Monitor",
+                             "---------------------------------",
+                             "Async API Version 3.2.7",
+                             "Output Devices: 2",
+                             "-----------defaults reg----------",
+                             "FPS: 25",
+                             "Output  Device: Card A",
+                             "Monitor Device: Card B",
+                             "Default Mix Style: DEF1",
+                             "--- -- ---  Play List Info --- -- ---",
+                             "File Name: /lists/a.prl",
+                             "Creation Date: 07/03/2001",
+                             "Clips: 12",
+                             "Duration: 00:48:10:00",
+                             "Style: SLOW",
+                             "Date To Play: 08/03/2001",
+                             "Time To Play: 23:00",
+                             "Owner: Night desk",
+                             "Descreption: late",
+                             "Play List Version: 2",
+                             "--- -- ---  Mix Style Info --- -- ---",
+                             "MIX STYLE NAME: SLOW",
+                             "SKIP SEC OFFSET: 9",
+                             "WAIT VOLUME VALUE: 30",
+                             "WAIT VOLUME: 1",
+                             "IN SPEED STEP: 3",
+                             "OUT SPEED STEP: 2",
+                             "MIX TIMER INTERVAL: 40",
+                             "IN SPEED: 5",
+                             "OUT SPEED: 6",
+                             "STYLE START VOLUME: 80",
+                             "Load Adverts as Coded from Spotwright"};
   const QStringList lines = EngineInfoLines(s);
   ASSERT_EQ(lines.size(), expected.size());
   for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << i;
 }
 
 TEST(EngineInfoReport, TheLastLineFollowsTheAdvertLoadingType) {
-  for (const auto& [type, line] : {std::pair{0, "Load Adverts as Coded from Spotwright"},
-                                   std::pair{1, "Load Adverts as Filenames & Titles"},
-                                   std::pair{7, "Load Adverts as Filenames & Titles"}}) {
+  for (const auto& [type, line] :
+       {std::pair{0, "Load Adverts as Coded from Spotwright"}, std::pair{1, "Load Adverts as Filenames & Titles"},
+        std::pair{7, "Load Adverts as Filenames & Titles"}}) {
     EngineInfoSources s;
     s.advertsLoadingType = type;
     EXPECT_EQ(EngineInfoLines(s).last(), QString::fromLatin1(line)) << type;

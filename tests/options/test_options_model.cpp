@@ -1,17 +1,16 @@
 // The Options dialog's model: what it shows from the settings, what enables APPLY, APPLY's
 // warnings and writes, EXIT, the advert-loading pair and the buttons that start programs.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
 #include "options/OptionsModel.h"
 #include "options/RemotePorts.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemServices.h"
 #include "support/ScriptedDialogs.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
 
 namespace {
 
@@ -96,16 +95,25 @@ TEST_F(OptionsTest, ApplyWritesEveryValueInOrderThenTellsTheStation) {
   m.SetKeepPlayLog(true);
   ASSERT_TRUE(m.Apply());
 
-  const QStringList order{"FPS", "Output Device", "Output Device ID", "Monitor Device", "Monitor Device ID",
-                          "Def Mix Style", "Remote Control Port", "Def OnStartUp Program",
-                          "Change Resolution At Startup", "Adverts Loading type", "Keep Play Log",
+  const QStringList order{"FPS",
+                          "Output Device",
+                          "Output Device ID",
+                          "Monitor Device",
+                          "Monitor Device ID",
+                          "Def Mix Style",
+                          "Remote Control Port",
+                          "Def OnStartUp Program",
+                          "Change Resolution At Startup",
+                          "Adverts Loading type",
+                          "Keep Play Log",
                           "Allow System Restart"};
   const QStringList values{"25", "Card B", "1", "Card A", "0", "SLOW", "COM2", "/station/morning.prl",
-                           "1", "1", "1", "0"};
+                           "1",  "1",      "1", "0"};
   QStringList written;
   for (const OptionsWrite& w : m.Writes()) written << QString::fromLatin1(w.Name());
   EXPECT_EQ(written, order);
-  for (int i = 0; i < order.size(); ++i) EXPECT_EQ(store.ReadSettingValue(order[i]), values[i]) << order[i].toStdString();
+  for (int i = 0; i < order.size(); ++i)
+    EXPECT_EQ(store.ReadSettingValue(order[i]), values[i]) << order[i].toStdString();
   EXPECT_EQ(applied, (QList<QPair<int, int>>{{1, 0}}));
   EXPECT_FALSE(m.ApplyEnabled());
   ASSERT_FALSE(dialogs.messages.isEmpty());

@@ -1,8 +1,6 @@
 // The two dialogs in the main window: opened by their tool buttons and keys through the
 // console commands, working on the station's settings and engine.
-#include "app/StationFixture.h"
-#include "options/ui/EngineInfoDialog.h"
-#include "options/ui/OptionsDialog.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,10 +8,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+
+#include "app/StationFixture.h"
+#include "options/ui/EngineInfoDialog.h"
+#include "options/ui/OptionsDialog.h"
 
 namespace {
 

@@ -1,6 +1,13 @@
 // Which device main and monitor play on: the stored choice against the devices there are
 // today, and the station's start-up and APPLY acting on it. A stored device that is gone
 // plays on the default device, says so and logs it.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
 #include "options/OutputDeviceChoice.h"
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
@@ -10,14 +17,6 @@
 #include "support/FakeEngine.h"
 #include "support/NoRenamePrompt.h"
 #include "support/ScriptedDialogs.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 

@@ -1,15 +1,14 @@
 // The remote port list: the COM names whose device opens, then "NULL"; and the probe on
 // real terminals (pseudo-terminals stand in for serial ports).
-#include "options/RemotePorts.h"
-#include "platform/SettingsStore.h"
+#include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
 
 #include <QSerialPort>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <pty.h>
-#include <unistd.h>
+#include "options/RemotePorts.h"
+#include "platform/SettingsStore.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // The working-mode chooser: the stored mode it shows, APPLY, and the question on CLOSE.
-#include "platform/SettingsStore.h"
-#include "support/ScriptedDialogs.h"
-#include "workmode/WorkingModeChooser.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <optional>
+
+#include "platform/SettingsStore.h"
+#include "support/ScriptedDialogs.h"
+#include "workmode/WorkingModeChooser.h"
 
 namespace {
 

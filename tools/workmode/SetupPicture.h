@@ -2,9 +2,9 @@
 // or with the main output to the desk and a second (monitor) output to the headphones.
 #pragma once
 
-#include "workmode/WorkingModeChooser.h"
-
 #include <QWidget>
+
+#include "workmode/WorkingModeChooser.h"
 
 class SetupPicture : public QWidget {
   Q_OBJECT

@@ -1,13 +1,13 @@
 #include "WorkingModeDialog.h"
 
-#include "SetupPicture.h"
-#include "platform/Dialogs.h"
-
 #include <QAction>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include "SetupPicture.h"
+#include "platform/Dialogs.h"
 
 WorkingModeDialog::WorkingModeDialog(WorkingModeChooser& chooser, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), chooser_(chooser), dialogs_(dialogs) {
@@ -69,8 +69,7 @@ void WorkingModeDialog::Show() {
 }
 
 void WorkingModeDialog::ShowAbout() {
-  dialogs_.Message(QStringLiteral("KorvoMd Version 1.0"), QStringLiteral("About KorvoMd"),
-                   Dialogs::Icon::Information);
+  dialogs_.Message(QStringLiteral("KorvoMd Version 1.0"), QStringLiteral("About KorvoMd"), Dialogs::Icon::Information);
 }
 
 void WorkingModeDialog::reject() {

@@ -3,9 +3,9 @@
 // system menu).
 #pragma once
 
-#include "workmode/WorkingModeChooser.h"
-
 #include <QDialog>
+
+#include "workmode/WorkingModeChooser.h"
 
 class Dialogs;
 class QPushButton;

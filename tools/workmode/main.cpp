@@ -1,12 +1,11 @@
 // KorvoMd: says whether the station is wired with a monitor (cue) sound card, in the
 // settings all programs of the suite share. One dialog; the program ends when it closes.
-#include "WorkingModeDialog.h"
+#include <QApplication>
 
+#include "WorkingModeDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/Theme.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
