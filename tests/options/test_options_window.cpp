@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -96,6 +97,23 @@ TEST(OptionsWindow, TheIButtonShowsTheReportAndTheModulesTheEngineReports) {
   });
   w->ToolButton(QStringLiteral("I"))->click();
   EXPECT_TRUE(seen);
+}
+
+TEST(OptionsWindow, CtrlOAndCtrlIOpenTheDialogs) {
+  TestStation s;
+  auto w = s.Open();
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  QString options, info;
+  WhenShown<OptionsDialog>([&](OptionsDialog& d) { options = d.windowTitle(); });
+  QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(options, QStringLiteral("KORVO XA Options"));
+  w->activateWindow();  // back from the dialog
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  WhenShown<EngineInfoDialog>([&](EngineInfoDialog& d) { info = d.windowTitle(); });
+  QTest::keyClick(w.get(), Qt::Key_I, Qt::ControlModifier);
+  EXPECT_EQ(info, QStringLiteral("KORVO XA - Application & Engine Informations"));
 }
 
 }  // namespace
