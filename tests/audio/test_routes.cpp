@@ -27,7 +27,10 @@ struct PeakTap {
 
 class Routes : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { Engine::Instance().SetNullDeviceCount(2); }
+  static void SetUpTestSuite() {
+    qputenv("KORVO_AUDIO", "null");  // before the engine is first made
+    Engine::Instance().SetNullDeviceCount(2);
+  }
   void TearDown() override {
     for (NullOutput* out :
          {Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor)})
