@@ -2,6 +2,7 @@
 
 #include "adverts/ui/AdvertsPanel.h"
 #include "app/ScreenFit.h"
+#include "audio/DecoderEngine.h"
 #include "deck/ui/CentrePanel.h"
 #include "deck/ui/CheckOnLoadButton.h"
 #include "deck/ui/DeckPanel.h"
@@ -9,6 +10,9 @@
 #include "mix/StyleEditorModel.h"
 #include "mix/ui/MixStylePanel.h"
 #include "mix/ui/StyleEditorDialog.h"
+#include "options/RemotePorts.h"
+#include "options/ui/EngineInfoDialog.h"
+#include "options/ui/OptionsDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/PlayLog.h"
 #include "platform/SystemServices.h"
@@ -30,6 +34,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 namespace {
 
@@ -321,6 +326,8 @@ void MainWindow::DefineWindowCommands() {
     if (dialog.exec() == QDialog::Accepted) station_->MixStyles().ReloadAfterEditor(station_->Settings().defMixStyle);
   });
   commands.Define(C::Exit, [this](int) { RequestExit(); });
+  commands.Define(C::Options, [this](int) { OpenOptions(); });
+  commands.Define(C::EngineInfo, [this](int) { OpenEngineInfo(); });
 }
 
 void MainWindow::ConnectCommands() {
@@ -344,6 +351,8 @@ void MainWindow::ConnectCommands() {
   button("m", C::MixStyleEditor);
   button("R", C::RemoteControl);
   button("X", C::Exit);
+  button("I", C::EngineInfo);
+  button("O", C::Options);
 
   SongsCommands& list = station_->PlayList();
   connect(songsPanel_, &SongsListPanel::loadSelectedRequested, this, [&commands] { commands.Run(C::LoadSelected); });
@@ -470,6 +479,36 @@ void MainWindow::OnSearchFocus(bool in) {
 QString MainWindow::ClockText() const { return clock_->text(); }
 QString MainWindow::StatusText() const { return status_->text(); }
 bool MainWindow::PlayLogIndicatorShown() const { return !playLogIndicator_->isHidden(); }
+
+void MainWindow::OpenOptions() {
+  // The dialog reads the settings again: the deck values must be the current ones.
+  station_->SaveAtExit();
+  SerialPortProbe ports;
+  OptionsModel::Hooks hooks;
+  hooks.applied = [this](int mainIndex, int monitorIndex) {
+    SetBusyCursor(true);
+    station_->ApplyOptions(mainIndex, monitorIndex);
+    SetBusyCursor(false);
+  };
+  hooks.findMixer = [] { return QStandardPaths::findExecutable(QStringLiteral("pavucontrol")); };
+  OptionsModel model(ctx_.settings, ctx_.dialogs, ctx_.system, ports, std::move(hooks));
+  OptionsModel::Sources sources;
+  sources.devices = ctx_.engine.OutputDevices();
+  sources.styles = station_->MixStyles().StyleNames();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) sources.screenWidth = screen->size().width();
+  SetBusyCursor(true);
+  model.Open(sources);
+  SetBusyCursor(false);
+  OptionsDialog dialog(model, this);
+  dialog.exec();
+  playLogIndicator_->setVisible(station_->Settings().keepPlayLog);
+}
+
+void MainWindow::OpenEngineInfo() {
+  EngineInfoDialog dialog(EngineInfoLines(station_->EngineInfo()), station_->Modules(), this);
+  station_->RequestEngineModules();
+  dialog.exec();
+}
 
 void MainWindow::ShowAbout() {
   ctx_.dialogs.Message(QStringLiteral("KORVO xa (With XAudio engine)\n\nTwo-deck MP3 playout for radio stations and DJs."),

@@ -44,6 +44,9 @@ class MainWindow : public QDialog {
   bool PlayLogIndicatorShown() const;
 
   void ShowAbout();
+  // The Options dialog and the engine information dialog (modal).
+  void OpenOptions();
+  void OpenEngineInfo();
 
   Decks& DeckSet() { return station_->DeckSet(); }
   DeckPanels& DeckViews() { return *deckPanels_; }

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,15 +47,17 @@ void Engine::ProbeDevices() {
   if (probed_) return;
   probed_ = true;
   if (nullOnly_) {
-    XaOutputDevice d;
-    d.index = 0;
-    d.name = QStringLiteral("Null output");
-    d.hostApi = QStringLiteral("none");
-    d.maxChannels = 2;
-    d.defaultRate = nullRate_;
-    d.defaultLatencyMs = 10;
-    d.isNull = true;
-    devices_.append(d);
+    for (int i = 0; i < nullDevices_; ++i) {
+      XaOutputDevice d;
+      d.index = i;
+      d.name = i == 0 ? QStringLiteral("Null output") : QStringLiteral("Null output %1").arg(i + 1);
+      d.hostApi = QStringLiteral("none");
+      d.maxChannels = 2;
+      d.defaultRate = nullRate_;
+      d.defaultLatencyMs = 10;
+      d.isNull = true;
+      devices_.append(d);
+    }
     return;
   }
   paReady_ = QuietPaInitialize() == paNoError;
@@ -85,15 +88,20 @@ QList<XaOutputDevice> Engine::Devices() {
 std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
   std::unique_ptr<AudioOutput> out;
   if (paReady_ && !paIndexOf_.empty()) {
-    int pa = (listIndex >= 0 && listIndex < int(paIndexOf_.size())) ? paIndexOf_[size_t(listIndex)]
-                                                                     : Pa_GetDefaultOutputDevice();
-    if (pa == paNoDevice) pa = paIndexOf_.front();
-    out = std::make_unique<PaOutput>(slots_, mainGain_, pa);
-    out->SetRouteMask(mask);
-    out->PublishLatencyTo(routeLatency_);
-    if (!out->Start()) out.reset();
+    const bool listed = listIndex >= 0 && listIndex < int(paIndexOf_.size());
+    int fallback = Pa_GetDefaultOutputDevice();
+    if (fallback == paNoDevice) fallback = paIndexOf_.front();
+    // A chosen device that will not open (busy, unplugged since the list was made) gives
+    // way to the default device before the null output: sound rather than silence.
+    for (const int pa : {listed ? paIndexOf_[size_t(listIndex)] : fallback, fallback}) {
+      out = std::make_unique<PaOutput>(slots_, mainGain_, pa);
+      out->SetRouteMask(mask);
+      out->PublishLatencyTo(routeLatency_);
+      if (out->Start()) break;
+      out.reset();
+    }
   }
-  if (!out) {  // no device, or it would not open: keep time with the null output
+  if (!out) {  // no device, or none would open: keep time with the null output
     out = std::make_unique<NullOutput>(slots_, mainGain_, nullRate_);
     out->SetRouteMask(mask);
     out->Start();
@@ -110,10 +118,12 @@ void Engine::RebuildOutputs() {
   ProbeDevices();
   for (auto& out : outputs_) pastUnderflows_ += out->Underflows();
   outputs_.clear();  // stops them: no render runs past this point
+  // Which device an index stands for; an unlisted index is the default device.
   auto resolve = [this](int index) {
+    if (nullOnly_) return (index >= 0 && index < nullDevices_) ? index : 0;
     return (index >= 0 && index < int(paIndexOf_.size())) ? paIndexOf_[size_t(index)] : -1;
   };
-  const bool shared = nullOnly_ || paIndexOf_.empty() || resolve(mainIndex_) == resolve(monitorIndex_);
+  const bool shared = (!nullOnly_ && paIndexOf_.empty()) || resolve(mainIndex_) == resolve(monitorIndex_);
   if (shared) {
     outputs_.push_back(OpenOutput(mainIndex_, 3u));
   } else {
@@ -193,6 +203,12 @@ void Engine::SetNullOutputRate(int rate) {
   std::lock_guard<std::mutex> lock(mutex_);
   nullRate_ = rate;
   if (!outputs_.empty()) RebuildOutputs();
+}
+
+void Engine::SetNullDeviceCount(int count) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  if (probed_) return;  // the list the dialogs showed stays what it was
+  nullDevices_ = std::max(1, count);
 }
 
 NullOutput* Engine::NullOutputFor(int route) {

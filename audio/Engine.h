@@ -43,6 +43,9 @@ class Engine {
   // For tests and benchmarks: the null output's rate, and the null output serving a
   // route (nullptr when a device serves it).
   void SetNullOutputRate(int rate);
+  // For tests, before the devices are first listed: with KORVO_AUDIO=null, list this many
+  // null outputs (at least 1), so main and monitor can be told apart without a card.
+  void SetNullDeviceCount(int count);
   NullOutput* NullOutputFor(int route);
 
  private:
@@ -59,6 +62,7 @@ class Engine {
   bool paReady_ = false;
   bool probed_ = false;
   int nullRate_ = 44100;
+  int nullDevices_ = 1;
   QList<XaOutputDevice> devices_;
   std::vector<int> paIndexOf_;  // listed index -> PortAudio device index
   int mainIndex_ = -1;

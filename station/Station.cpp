@@ -3,6 +3,7 @@
 #include "audio/DecoderEngine.h"
 #include "deck/MasterFader.h"
 #include "formats/TimeText.h"
+#include "options/OutputDeviceChoice.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -91,6 +92,7 @@ Station::Station(AppContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx),
   connect(decks_.get(), &Decks::ClipOpenFailed, autoMix_.get(), &AutoMix::OnClipOpenFailed);
   connect(decks_.get(), &Decks::ClipOpened, autoMix_.get(), &AutoMix::OnClipOpened);
   connect(&timers_, &TimerTable::Timeout, this, &Station::OnTimer);
+  connect(decks_.get(), &Decks::ModuleReported, &modules_, &EngineModules::Report);
   DefineCommands();
   CreateRemote();
 }
@@ -209,6 +211,7 @@ void Station::Start(const StartUpHooks& hooks) {
   mixStyles_->StartUp(settings_.defMixStyle);
 
   decks_->StartupMasterVolume();
+  ApplyOutputDevices();
   settings_.outputDeviceId = 0;
   if (hooks.beforeSongsList) hooks.beforeSongsList();
 
@@ -297,4 +300,58 @@ void Station::SetStatus(const QString& text) {
   if (text == status_) return;
   status_ = text;
   emit statusChanged(status_);
+}
+
+void Station::ApplyOutputDevices() {
+  const QList<XaOutputDevice> devices = ctx_.engine.OutputDevices();
+  // Without a sound card (KORVO_AUDIO=null) every stored card is absent by design: noted in
+  // the log, but no box that would hold a headless start.
+  const bool nullOnly = std::all_of(devices.cbegin(), devices.cend(), [](const auto& d) { return d.isNull; });
+  const auto choose = [&](const QString& name, int id, const QString& output) {
+    const OutputDeviceChoice choice = ChooseOutputDevice(devices, name, id);
+    if (choice.gone) {
+      ctx_.playLog.WritePlayLog(QStringLiteral("ERR"), QStringLiteral("OUTPUT DEVICE NOT FOUND"),
+                                output + QStringLiteral(": ") + name);
+      if (!nullOnly) {
+        ctx_.dialogs.Message(QStringLiteral("The sound device \"%1\" chosen for the %2 output is not present.\n"
+                                            "The %2 output plays on the default device.")
+                                 .arg(name, output),
+                             kTitle, Dialogs::Icon::Warning);
+      }
+    }
+    return choice.index;
+  };
+  const int main = choose(settings_.outputDevice, settings_.outputDeviceId, QStringLiteral("main"));
+  const int monitor = choose(settings_.monitorDevice, settings_.monitorDeviceId, QStringLiteral("monitor"));
+  ctx_.engine.SetOutputDevices(main, monitor);
+}
+
+void Station::ApplyOptions(int mainIndex, int monitorIndex) {
+  ReadSettings();
+  settings_.outputDeviceId = mainIndex;
+  settings_.monitorDeviceId = monitorIndex;
+  ctx_.engine.SetOutputDevices(mainIndex, monitorIndex);
+}
+
+EngineInfoSources Station::EngineInfo() const {
+  EngineInfoSources s;
+  for (int deck = 1; deck <= 2; ++deck) {
+    s.decks[deck - 1] = {decks_->StateText(deck), decks_->EqOn(deck), decks_->MonitorOut(deck)};
+  }
+  s.apiVersion = ctx_.engine.ApiVersion();
+  s.outputDevices = int(ctx_.engine.OutputDevices().size());
+  s.fps = settings_.fps;
+  s.outputDevice = settings_.outputDevice;
+  s.monitorDevice = settings_.monitorDevice;
+  s.defMixStyle = settings_.defMixStyle;
+  s.advertsLoadingType = settings_.advertsLoadingType;
+  s.playList = songs_.Header();
+  s.mix = mixSettings_;
+  return s;
+}
+
+void Station::RequestEngineModules() {
+  modules_.Clear();
+  decks_->Send(1, XA_MSG_COMMAND_INPUT_MODULES_LIST);
+  decks_->Send(1, XA_MSG_COMMAND_OUTPUT_MODULES_LIST);
 }

@@ -10,6 +10,8 @@
 #include "deck/Decks.h"
 #include "mix/MixSettings.h"
 #include "mix/MixStyleModel.h"
+#include "options/EngineInfoReport.h"
+#include "options/EngineModules.h"
 #include "platform/TimerTable.h"
 #include "remote/RemoteControl.h"
 #include "remote/RemoteModes.h"
@@ -70,6 +72,19 @@ class Station : public QObject {
   void SetStatus(const QString& text);
   QString ClockText() const { return clock_; }
 
+  // --- Options and engine information
+  // Main and monitor play on the stored devices. A stored device that is gone gives way
+  // to the default device, with a message and a play-log entry: sound, never silence.
+  void ApplyOutputDevices();
+  // After Options APPLY: every setting read again, main and monitor on the devices chosen
+  // (their list indexes).
+  void ApplyOptions(int mainIndex, int monitorIndex);
+  // What the engine information dialog reports.
+  EngineInfoSources EngineInfo() const;
+  // The engine's module lists: emptied, then filled again as Player 1's engine answers.
+  void RequestEngineModules();
+  const EngineModules& Modules() const { return modules_; }
+
  signals:
   void statusChanged(const QString& text);
   void clockChanged(const QString& text);
@@ -104,6 +119,7 @@ class Station : public QObject {
   std::unique_ptr<Adverts> adverts_;
   std::unique_ptr<PlayListProfile> profile_;
   ConsoleCommands console_;
+  EngineModules modules_;
   // The remote control: its buttons run console commands, so it goes before the table does.
   std::unique_ptr<RemoteConsole> remoteConsole_;
   std::unique_ptr<RemoteModes> remoteModes_;

@@ -1,0 +1,20 @@
+// KorvoMd: says whether the station is wired with a monitor (cue) sound card, in the
+// settings all programs of the suite share. One dialog; the program ends when it closes.
+#include <QApplication>
+
+#include "WorkingModeDialog.h"
+#include "platform/SettingsStore.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/ui/Theme.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("KorvoMd"));
+  ApplyConsoleTheme(app);
+  SettingsStore settings;
+  QtDialogs dialogs(nullptr);
+  WorkingModeChooser chooser(settings, dialogs);
+  WorkingModeDialog dialog(chooser, dialogs);
+  dialog.exec();
+  return 0;
+}
