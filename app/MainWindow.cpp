@@ -482,13 +482,13 @@ bool MainWindow::PlayLogIndicatorShown() const { return !playLogIndicator_->isHi
 
 void MainWindow::OpenOptions() {
   // The dialog reads the settings again: the deck values must be the current ones.
-  station_->SaveAtExit();
+  station_->SaveExitSettings();
   SerialPortProbe ports;
   OptionsModel::Hooks hooks;
   hooks.applied = [this](int mainIndex, int monitorIndex) {
-    SetBusyCursor(true);
+    SetBusyCursor(kOptionsBusy, true);
     station_->ApplyOptions(mainIndex, monitorIndex);
-    SetBusyCursor(false);
+    SetBusyCursor(kOptionsBusy, false);
   };
   hooks.findMixer = [] { return QStandardPaths::findExecutable(QStringLiteral("pavucontrol")); };
   OptionsModel model(ctx_.settings, ctx_.dialogs, ctx_.system, ports, std::move(hooks));
@@ -496,9 +496,9 @@ void MainWindow::OpenOptions() {
   sources.devices = ctx_.engine.OutputDevices();
   sources.styles = station_->MixStyles().StyleNames();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) sources.screenWidth = screen->size().width();
-  SetBusyCursor(true);
+  SetBusyCursor(kOptionsBusy, true);
   model.Open(sources);
-  SetBusyCursor(false);
+  SetBusyCursor(kOptionsBusy, false);
   OptionsDialog dialog(model, this);
   dialog.exec();
   playLogIndicator_->setVisible(station_->Settings().keepPlayLog);

@@ -82,7 +82,7 @@ class MainWindow : public QDialog {
   void OnSearchFocus(bool in);
   void FitWindowToScreen();
   void ShowToggles();
-  enum BusySource : unsigned { kMixBusy = 1, kRemoteBusy = 2, kScanBusy = 4 };
+  enum BusySource : unsigned { kMixBusy = 1, kRemoteBusy = 2, kScanBusy = 4, kOptionsBusy = 8 };
   void SetBusyCursor(unsigned source, bool on);
   // The remote control: its mode text, the mode picture and the remote-active lamp.
   void BuildRemoteView();

@@ -260,13 +260,17 @@ void Station::ReadSettings() {
   ctx_.playLog.SetEnabled(settings_.keepPlayLog);
 }
 
-void Station::SaveAtExit() {
+void Station::SaveExitSettings() {
   decks_->SaveDeckSettings(ctx_.settings);
   settings_.audioFolder = folders_.mp3Folder;
   settings_.playListFolder = folders_.playListFolder;
   settings_.adListFolder = adverts_->AdListFolder();
   settings_.SaveFolders(ctx_.settings);
   ctx_.playLog.WritePlayLog(QStringLiteral("APP"), QStringLiteral("Registry Entries Saved"), QString());
+}
+
+void Station::SaveAtExit() {
+  SaveExitSettings();
   if (remote_->RemoteOpen() || remote_->Handshaking()) remote_->CloseRemote();
 }
 

@@ -49,6 +49,9 @@ class Station : public QObject {
   // The exit sequence after the operator confirmed: saves the deck and folder values and
   // logs it, so a crash further down loses nothing; then closes the remote control.
   void SaveAtExit();
+  // The deck and folder values into the settings, logged; also before the Options dialog
+  // reads them again.
+  void SaveExitSettings();
   // The last exit step: every timer stops and the exit is logged.
   void Stop();
 

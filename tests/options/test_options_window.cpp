@@ -20,16 +20,18 @@ namespace {
 // Runs check on the modal dialog of type D as soon as it is shown, then closes it.
 template <typename D>
 void WhenShown(const std::function<void(D&)>& check) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [poll, check] {
-    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget()); d && d->isVisible()) {
-      check(*d);
-      d->reject();
-      return;
-    }
-    QTimer::singleShot(10, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+  // Owned by the application, so a dialog that never shows leaves nothing behind.
+  auto* poll = new QTimer(qApp);
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, check] {
+    auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+    if (!d || !d->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    check(*d);
+    d->reject();
+  });
+  poll->start();
 }
 
 TEST(OptionsWindow, TheOButtonSavesTheDeckValuesThenOpensTheOptions) {
