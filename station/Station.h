@@ -11,6 +11,9 @@
 #include "mix/MixSettings.h"
 #include "mix/MixStyleModel.h"
 #include "platform/TimerTable.h"
+#include "programs/DayProgramMaker.h"
+#include "programs/EnsurePlay.h"
+#include "programs/ProgramScheduler.h"
 #include "songs/RememberedFolders.h"
 #include "songs/SongsList.h"
 #include "station/AppContext.h"
@@ -56,6 +59,11 @@ class Station : public QObject {
   MixSettings& MixInForce() { return mixSettings_; }
   AutoMix& Mix() { return *autoMix_; }
   Adverts& AdvertSet() { return *adverts_; }
+  ProgramScheduler& Programs() { return *programs_; }
+  EnsurePlay& Ensure() { return *ensurePlay_; }
+  // The Day Program Maker's lists over this station's programs file; "Load" starts in and
+  // moves the play-list folder saved at exit. help opens the help pages.
+  std::unique_ptr<DayProgramMaker> NewDayProgramMaker(std::function<void()> help);
   ConsoleCommands& Commands() { return console_; }
   const RememberedFolders& Folders() const { return folders_; }
 
@@ -71,6 +79,7 @@ class Station : public QObject {
 
  private:
   void DefineCommands();
+  void CreateDayPrograms();
   void CreateStationFolders();
   void ReadSettings();
   void LoadStartUpPlayList();
@@ -91,6 +100,8 @@ class Station : public QObject {
   std::unique_ptr<StationClipHooks> clipHooks_;
   std::unique_ptr<AutoMix> autoMix_;
   std::unique_ptr<Adverts> adverts_;
+  std::unique_ptr<ProgramScheduler> programs_;
+  std::unique_ptr<EnsurePlay> ensurePlay_;
   ConsoleCommands console_;
   QString status_ = QStringLiteral("Ready");
   QString clock_ = QStringLiteral("00:00:00");
