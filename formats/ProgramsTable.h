@@ -13,12 +13,12 @@
 // list at its time of day.
 struct ProgramEntry {
   enum Field {
-    kPlayList,       // full path of the PRL play list
-    kCreationDate,   // the play list's date, day/month/year
+    kPlayList,      // full path of the PRL play list
+    kCreationDate,  // the play list's date, day/month/year
     kOwner,
-    kClips,          // number of clips, as text
-    kDuration,       // "HH:MM:SS:FF"
-    kStyle,          // shown by the main window as the program's name
+    kClips,     // number of clips, as text
+    kDuration,  // "HH:MM:SS:FF"
+    kStyle,     // shown by the main window as the program's name
     kDescription,
     kDateToPlay,     // carried along, never edited or used
     kTimeToPlay,     // "HH:MM", minutes 00 or 30

@@ -45,8 +45,10 @@ DayProgramMaker::DayProgramMaker(Dialogs& dialogs, const Clock& clock, QString s
       slotMask_(timeline::SlotMask({})) {
   connect(&rows_, &QAbstractItemModel::modelReset, this, [this] { selected_ = -1; });
   connect(&rows_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int) {
-    if (selected_ == first) selected_ = -1;
-    else if (selected_ > first) --selected_;
+    if (selected_ == first)
+      selected_ = -1;
+    else if (selected_ > first)
+      --selected_;
   });
 }
 
@@ -105,15 +107,26 @@ void DayProgramMaker::ReadPlayListHeader(const QString& path) {
     quoted::ForEachValue(data, [&](QByteArrayView bytes) {
       const QString value = stationtext::Decode(bytes, encoding);
       switch (n) {
-        case 1: editors_.date = After(value, 6); break;
-        case 2: editors_.owner = After(value, 7); break;
-        case 3: editors_.clips = After(value, 7); break;
+        case 1:
+          editors_.date = After(value, 6);
+          break;
+        case 2:
+          editors_.owner = After(value, 7);
+          break;
+        case 3:
+          editors_.clips = After(value, 7);
+          break;
         case 4:
           editors_.duration = value.size() == kDurationValueChars ? value.mid(10) : QStringLiteral("00:00:00:00");
           break;
-        case 5: editors_.style = After(value, 7); break;
-        case 6: editors_.description = After(value, 13); break;
-        default: break;  // the magic, and the dates to play, which are not shown
+        case 5:
+          editors_.style = After(value, 7);
+          break;
+        case 6:
+          editors_.description = After(value, 13);
+          break;
+        default:
+          break;  // the magic, and the dates to play, which are not shown
       }
       return ++n <= 8;
     });
@@ -143,9 +156,10 @@ void DayProgramMaker::AddProgram() {
   }
   const QString& duration = e[ProgramEntry::kDuration];
   if ((duration.isEmpty() || duration.contains(QLatin1String("00:00:00:00"))) &&
-      !Ask(dialogs_, QStringLiteral("Play List duration found '00:00:00:00'\n\nThe Play List will be loaded at the right "
-                                    "time but you wont be\nable to monitor the reserved time at the program "
-                                    "'time-line'\n\nDo you want to add this Play List?")))
+      !Ask(dialogs_,
+           QStringLiteral("Play List duration found '00:00:00:00'\n\nThe Play List will be loaded at the right "
+                          "time but you wont be\nable to monitor the reserved time at the program "
+                          "'time-line'\n\nDo you want to add this Play List?")))
     return;
   const int taken = FirstRowWithTime(e[ProgramEntry::kTimeToPlay]);
   if (taken >= 0) {

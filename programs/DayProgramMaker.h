@@ -48,16 +48,16 @@ class DayProgramMaker : public QObject {
   // programs::kReadFailed with the list unchanged.
   int ReadProgramsFile();
 
-  void LoadPlayList();              // "Load", "Load Program"
+  void LoadPlayList();  // "Load", "Load Program"
   void ReadPlayListHeader(const QString& path);
-  void AddProgram();                // "+", "Insert"
-  void RemoveProgram();             // "-", "Remove"
-  void ClearPrograms();             // "CLEAR", "Clear Programs List"
-  void SavePrograms();              // "SAVE", "Save programs List"
-  void ReloadPrograms();            // "RE- LOAD", "Load Programs List"
-  void EditRow(int row);            // double click on a row
-  void NewProgram();                // "New Program"
-  void Help();                      // "Help"
+  void AddProgram();      // "+", "Insert"
+  void RemoveProgram();   // "-", "Remove"
+  void ClearPrograms();   // "CLEAR", "Clear Programs List"
+  void SavePrograms();    // "SAVE", "Save programs List"
+  void ReloadPrograms();  // "RE- LOAD", "Load Programs List"
+  void EditRow(int row);  // double click on a row
+  void NewProgram();      // "New Program"
+  void Help();            // "Help"
   // "EXIT", "Exit" and the close box: true when the dialog may close.
   bool RequestClose();
 

@@ -23,8 +23,7 @@ constexpr int kDisplayDurationChars = 20;
 }  // namespace
 
 EnsurePlay::EnsurePlay(SongsList& songs, ClipLoader& loader, Adverts& adverts, ProgramScheduler& programs,
-                       TimerTable& timers, Dialogs& dialogs, PlayLog& log, QString driveC, Hooks hooks,
-                       QObject* parent)
+                       TimerTable& timers, Dialogs& dialogs, PlayLog& log, QString driveC, Hooks hooks, QObject* parent)
     : QObject(parent),
       songs_(songs),
       loader_(loader),
@@ -53,8 +52,8 @@ void EnsurePlay::SetEnsurePlay(bool on) {
     return;
   }
   if (songs_.Count() == 0) {
-    dialogs_.Message(QStringLiteral("To Ensure play you should have at least songs in play list"), QStringLiteral("KORVO XA"),
-                     Dialogs::Icon::None);
+    dialogs_.Message(QStringLiteral("To Ensure play you should have at least songs in play list"),
+                     QStringLiteral("KORVO XA"), Dialogs::Icon::None);
     on_ = false;
     emit ensurePlayChanged(false);
     log_.WritePlayLog(QStringLiteral("ERR"), QStringLiteral("Ensure Play Disabled"),

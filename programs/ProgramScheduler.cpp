@@ -34,8 +34,10 @@ ProgramScheduler::ProgramScheduler(SongsList& songs, ClipLoader& loader, PlayerF
       hooks_(std::move(hooks)) {
   connect(&list_, &QAbstractItemModel::modelReset, this, [this] { selected_ = -1; });
   connect(&list_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int) {
-    if (selected_ == first) selected_ = -1;
-    else if (selected_ > first) --selected_;
+    if (selected_ == first)
+      selected_ = -1;
+    else if (selected_ > first)
+      --selected_;
   });
 }
 
@@ -60,7 +62,8 @@ void ProgramScheduler::SetProgramsEnabled(bool on) {
     LoadProgramsTable();
     const int n = list_.Count();
     if (n > 0) {
-      const QString text = n == 1 ? QStringLiteral("%1 PROGRAM LOADED").arg(n) : QStringLiteral("%1 PROGRAMS LOADED").arg(n);
+      const QString text =
+          n == 1 ? QStringLiteral("%1 PROGRAM LOADED").arg(n) : QStringLiteral("%1 PROGRAMS LOADED").arg(n);
       status(text);
       log_.WritePlayLog(QStringLiteral("ACC"), QStringLiteral("Programs Loaded"), text);
       enabled_ = true;

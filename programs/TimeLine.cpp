@@ -9,7 +9,8 @@ namespace {
 // A two-digit field as atoi reads it: digits up to the first other character.
 int Number(const QString& text, int from) {
   int value = 0;
-  for (int i = from; i < from + 2 && i < text.size() && text[i].isDigit(); ++i) value = value * 10 + text[i].digitValue();
+  for (int i = from; i < from + 2 && i < text.size() && text[i].isDigit(); ++i)
+    value = value * 10 + text[i].digitValue();
   return value;
 }
 

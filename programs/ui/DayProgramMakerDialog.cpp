@@ -32,8 +32,7 @@ void Caption(QWidget* parent, const QString& text, const QRect& at) { (new QLabe
 
 }  // namespace
 
-DayProgramMakerDialog::DayProgramMakerDialog(DayProgramMaker& maker, QWidget* parent)
-    : QDialog(parent), maker_(maker) {
+DayProgramMakerDialog::DayProgramMakerDialog(DayProgramMaker& maker, QWidget* parent) : QDialog(parent), maker_(maker) {
   setWindowTitle(QStringLiteral("Day Program Maker"));
   setFixedSize(572, 442);
   BuildList();
@@ -60,14 +59,15 @@ void DayProgramMakerDialog::BuildList() {
   // Widths 0 hide a column, as the table's hidden columns are.
   const int widths[ProgramEntry::kFieldCount] = {180, 0, 0, 45, 80, 140, 0, 0, 80, 0};
   for (int c = 0; c < ProgramEntry::kFieldCount; ++c) {
-    if (widths[c] == 0) view_->setColumnHidden(c, true);
-    else view_->setColumnWidth(c, widths[c]);
+    if (widths[c] == 0)
+      view_->setColumnHidden(c, true);
+    else
+      view_->setColumnWidth(c, widths[c]);
   }
   connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { maker_.NoteSelected(current.isValid() ? current.row() : -1); });
-  connect(view_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-    maker_.EditRow(index.row());
-  });
+  connect(view_, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& index) { maker_.EditRow(index.row()); });
   maker_.SetTopRowSource([this] { return view_->rowAt(0); });
   connect(&maker_, &DayProgramMaker::selectionChanged, this, &DayProgramMakerDialog::ShowSelection);
   connect(&maker_, &DayProgramMaker::editorsChanged, this, &DayProgramMakerDialog::ShowEditors);
@@ -109,7 +109,7 @@ void DayProgramMakerDialog::BuildEditors() {
   style_->setInsertPolicy(QComboBox::NoInsert);
   style_->setGeometry(50, 46, 150, 22);
   style_->setToolTip(QStringLiteral("Select Style"));
-  QStringList styles = {"POP",  "JAZZ",  "BLUES",   "BALLADS", "CLASSIC", "ROCK", "SLOW",       "TECHNO",
+  QStringList styles = {"POP",  "JAZZ",  "BLUES",   "BALLADS", "CLASSIC", "ROCK",       "SLOW",      "TECHNO",
                         "LIVE", "HOUSE", "WAKE UP", "ART",     "FOLK",    "ART - FOLC", "EVERY DAY", "VARIOUS"};
   styles.sort();
   style_->addItems(styles);

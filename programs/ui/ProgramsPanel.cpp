@@ -40,8 +40,7 @@ ProgramsPanel::ProgramsPanel(ProgramScheduler& programs, QWidget* parent) : QWid
   connect(actions_[kLoadProgramNow], &QAction::triggered, &programs_, &ProgramScheduler::LoadSelectedProgramNow);
   connect(actions_[kReloadPrograms], &QAction::triggered, &programs_, [this] { programs_.LoadProgramsTable(); });
   connect(actions_[kClearPrograms], &QAction::triggered, &programs_, &ProgramScheduler::ClearPrograms);
-  connect(actions_[kDisablePrograms], &QAction::triggered, &programs_,
-          [this] { programs_.SetProgramsEnabled(false); });
+  connect(actions_[kDisablePrograms], &QAction::triggered, &programs_, [this] { programs_.SetProgramsEnabled(false); });
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { menu_->popup(view_->viewport()->mapToGlobal(at)); });

@@ -26,8 +26,9 @@ ProgramEntry Entry(const QString& path, const QString& time, const QString& styl
 TEST(ProgramsTable, WritesTenQuotedValuesALineWithCrLfAndReadsThemBack) {
   const QList<ProgramEntry> rows = {Entry("D:\\Lists\\morning.prl", "10:00"), Entry("/lists/noon.prl", "12:30")};
   const QByteArray bytes = programs::ProgramsBytes(rows);
-  EXPECT_TRUE(bytes.startsWith("\"D:\\Lists\\morning.prl\",\"01/02/2003\",\"Owner\",\"12\",\"01:02:03:04\",\"POP\","
-                               "\"Morning show\",\"\",\"10:00\",\"1\"\r\n\"/lists/noon.prl\""));
+  EXPECT_TRUE(
+      bytes.startsWith("\"D:\\Lists\\morning.prl\",\"01/02/2003\",\"Owner\",\"12\",\"01:02:03:04\",\"POP\","
+                       "\"Morning show\",\"\",\"10:00\",\"1\"\r\n\"/lists/noon.prl\""));
   EXPECT_TRUE(bytes.endsWith("\"12:30\",\"1\"\r\n"));
   EXPECT_EQ(programs::ParsePrograms(bytes), rows);
 }

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 
 #include "adverts/Adverts.h"
-#include "formats/ProgramsTable.h"
 #include "formats/PrlWriter.h"
+#include "formats/ProgramsTable.h"
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
 #include "platform/TimerIds.h"
@@ -50,7 +50,8 @@ struct ProgramsStation {
   // A play list of the named clips in the station folder.
   QString WritePrl(const QString& name, const QStringList& clips) {
     QList<PrlClip> lines;
-    for (const QString& c : clips) lines.append({QStringLiteral("00:03:00:00"), QStringLiteral("/music/%1.mp3").arg(c)});
+    for (const QString& c : clips)
+      lines.append({QStringLiteral("00:03:00:00"), QStringLiteral("/music/%1.mp3").arg(c)});
     const QString path = startFolder + name;
     EXPECT_EQ(prl::SavePrl(path, PrlWriterKind::MainSave, lines, {}), 0);
     return path;

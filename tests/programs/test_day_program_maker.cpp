@@ -75,7 +75,8 @@ TEST_F(DayProgramMakerTest, AnExistingTimeIsReplacedByTheNewRowAtTheEnd) {
   Editors("/lists/new.prl", "09:00");
   dialogs.answers.enqueue(Dialogs::Answer::No);
   maker.AddProgram();
-  EXPECT_EQ(dialogs.Texts().last(), "The time '09:00' already exists\n\nDo you want to update it with the selected Play List?");
+  EXPECT_EQ(dialogs.Texts().last(),
+            "The time '09:00' already exists\n\nDo you want to update it with the selected Play List?");
   EXPECT_EQ(maker.Rows().Count(), 3);
   maker.AddProgram();
   EXPECT_EQ(Column(ProgramEntry::kPlayList), (QStringList{"/lists/08:00.prl", "/lists/10:00.prl", "/lists/new.prl"}));
@@ -87,7 +88,7 @@ TEST_F(DayProgramMakerTest, TheQuestionsOfPlus) {
     const char* what;
     QString playList, time, duration, style;
     Dialogs::Answer answer;
-    QString shown;  // the last box
+    QString shown;       // the last box
     QString styleAdded;  // empty when no row is added
   };
   const Case cases[] = {
@@ -161,7 +162,8 @@ TEST_F(DayProgramMakerTest, RemoveClearReloadAndExit) {
   maker.SavePrograms();
   maker.SelectRow(2);
   maker.RemoveProgram();
-  EXPECT_EQ(dialogs.Texts().last(), "'POP'\n'/l/10:00.prl'\n\nDo you want to remove this Play List from Programs List?");
+  EXPECT_EQ(dialogs.Texts().last(),
+            "'POP'\n'/l/10:00.prl'\n\nDo you want to remove this Play List from Programs List?");
   EXPECT_EQ(maker.SelectedRow(), 0) << "past the end: back to the top";
   maker.RemoveProgram();
   EXPECT_EQ(Column(ProgramEntry::kTimeToPlay), (QStringList{"09:00"}));

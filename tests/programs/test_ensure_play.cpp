@@ -2,7 +2,6 @@
 // and the recovery at start-up in its order, with files that are missing, empty or not
 // what they should be.
 #include "ProgramsFixture.h"
-
 #include "formats/PrlReader.h"
 
 namespace {
@@ -127,8 +126,8 @@ TEST_F(ProgramsFixture, RecoveryWithOnlyTheProgramsMarkerSwitchesOnProgramsButNo
 // clips before the cut.
 TEST_F(ProgramsFixture, RecoveryFromSnapshotsThatAreNotWhole) {
   QByteArray prl = "\"Tevro Play List - Version 2.0\"\r\n";
-  for (const char* h : {"Date: ", "Owner: ", "Clips: 2", "Duration: ", "Style: ", "Description: ", "Date to play: ",
-                        "Time to play: "})
+  for (const char* h :
+       {"Date: ", "Owner: ", "Clips: 2", "Duration: ", "Style: ", "Description: ", "Date to play: ", "Time to play: "})
     prl += '"' + QByteArray(h) + "\"\r\n";
   prl += "\"00:03:00:00/music/one.mp3\"\r\n\"00:03:00:00/music/tw";
   struct Case {

@@ -1,7 +1,6 @@
 // The programs list and its check: the table read in, the "PRG" switch, programs that fire
 // three minutes before their time round the clock, and lists that cannot be read.
 #include "ProgramsFixture.h"
-
 #include "songs/ListShuffler.h"
 
 namespace {
@@ -16,9 +15,12 @@ TEST_F(ProgramsFixture, ThePrgSwitchLoadsTheTableAndSaysHowMany) {
   for (const Case& c : cases) {
     programs.SetProgramsEnabled(false);
     QList<std::array<QString, 3>> rows;
-    for (int i = 0; i < c.rows; ++i) rows.append({QStringLiteral("/l%1.prl").arg(i), QStringLiteral("1%1:00").arg(i), "0"});
-    if (c.rows > 0) WriteTable(rows);
-    else QFile::remove(programs::ProgramsFilePath(startFolder));
+    for (int i = 0; i < c.rows; ++i)
+      rows.append({QStringLiteral("/l%1.prl").arg(i), QStringLiteral("1%1:00").arg(i), "0"});
+    if (c.rows > 0)
+      WriteTable(rows);
+    else
+      QFile::remove(programs::ProgramsFilePath(startFolder));
     programs.SetProgramsEnabled(true);
     EXPECT_EQ(statuses.last(), c.status);
     EXPECT_EQ(programs.ProgramsEnabled(), c.on);

@@ -2,21 +2,19 @@
 // layout and indicators, the recovery before the start-up play list, and the Day Program
 // Maker dialog's strip and exit. With KORVO_SCREENSHOT_DIR set the dialog and the window
 // with both lists are saved there as pictures.
-#include "app/StationFixture.h"
+#include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
 #include <QTableView>
 
-#include <gtest/gtest.h>
-
 #include "adverts/ui/AdvertsPanel.h"
-#include "formats/ProgramsTable.h"
+#include "app/StationFixture.h"
 #include "formats/PrlWriter.h"
+#include "formats/ProgramsTable.h"
 #include "platform/TimerIds.h"
 #include "programs/DayProgramMaker.h"
 #include "programs/ui/DayProgramMakerDialog.h"
@@ -62,7 +60,7 @@ class ProgramsWindowTest : public ::testing::Test {
       s.engine.durationsMs.insert(path, 3000);
       music << path;
     }
-    const QString lists = s.startFolder + QStringLiteral("Prglists/");
+    const QString lists = QStringLiteral("D:\\LISTS\\");
     ASSERT_EQ(programs::SaveProgramsFile(programs::ProgramsFilePath(s.startFolder),
                                          {Program(lists + "morning.prl", "07:00", "02:00:00:00", "WAKE UP"),
                                           Program(lists + "noon.prl", "12:30", "00:45:00:00", "JAZZ"),
