@@ -17,6 +17,8 @@
 #include "platform/PlayLog.h"
 #include "platform/SystemServices.h"
 #include "platform/ui/Theme.h"
+#include "programs/ui/DayProgramMakerDialog.h"
+#include "programs/ui/ProgramsPanel.h"
 #include "songs/ui/SongsListPanel.h"
 
 #include <QAction>
@@ -175,6 +177,7 @@ void MainWindow::BuildControls() {
   BuildToggles();
   BuildAdverts();
   BuildRemoteView();
+  BuildPrograms();
   DefineWindowCommands();
   ConnectCommands();
 
@@ -237,19 +240,92 @@ void MainWindow::BuildAdverts() {
   connect(enable, &QAction::triggered, this, [this] { station_->Commands().Run(ConsoleCommand::AdvertsOn); });
   addAction(enable);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::BuildPrograms() {
+  ProgramScheduler& programs = station_->Programs();
+  EnsurePlay& ensure = station_->Ensure();
+  programsPanel_ = new ProgramsPanel(programs, this);
+  const auto toggle = [this](const QString& caption, const QString& tip, const QRect& at) {
+    auto* b = new QPushButton(caption, this);
+    b->setCheckable(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(tip);
+    b->setStyleSheet(LampButtonStyle());
+    b->setGeometry(at);
+    return b;
+  };
+  // Under "ADVS", the other automation toggles.
+  ensurePlay_ = toggle(QStringLiteral("EP"), QStringLiteral("Ensure Play"), {568, 480, 54, 24});
+  programs_ = toggle(QStringLiteral("PRG"), QStringLiteral("Enable Selected Play Lists Programing"), {624, 480, 54, 24});
+  connect(programs_, &QPushButton::clicked, &programs, &ProgramScheduler::SetProgramsEnabled);
+  connect(ensurePlay_, &QPushButton::clicked, &ensure, &EnsurePlay::SetEnsurePlay);
+
+  const auto indicator = [this](const QString& text, const QString& tip, int x) {
+    auto* l = new QLabel(text, this);
+    l->setToolTip(tip);
+    l->setGeometry(x, 578, 34, 18);
+    l->setAlignment(Qt::AlignCenter);
+    l->setStyleSheet(QStringLiteral("color: #60e060; font-weight: bold;"));
+    l->hide();
+    return l;
+  };
+  programsIndicator_ = indicator(QStringLiteral("PRG"), QStringLiteral("Programs Loaded"), 684);
+  programsIndicator_->setObjectName(QStringLiteral("ProgramsIndicator"));
+  ensurePlayIndicator_ = indicator(QStringLiteral("EP"), QStringLiteral("Ensure Play"), 646);
+  ensurePlayIndicator_->setObjectName(QStringLiteral("EnsurePlayIndicator"));
+
+  connect(&programs, &ProgramScheduler::programsEnabledChanged, this, [this](bool on) {
+    programs_->setChecked(on);
+    programsIndicator_->setVisible(on);
+    LayoutLists();
+  });
+  connect(&ensure, &EnsurePlay::ensurePlayChanged, this, [this](bool on) {
+    ensurePlay_->setChecked(on);
+    ensurePlayIndicator_->setVisible(on);
+  });
+  // The window's menu entries of the programs; the programs list has its own.
+  const auto entry = [this](const QString& text, ConsoleCommand command) {
+    auto* a = new QAction(text, this);
+    connect(a, &QAction::triggered, this, [this, command] { station_->Commands().Run(command); });
+    addAction(a);
+  };
+  entry(QStringLiteral("Enable Programs"), ConsoleCommand::ProgramsOn);
+  entry(QStringLiteral("Edit Programs"), ConsoleCommand::DayPrograms);
   LayoutLists();
 }
 
 void MainWindow::LayoutLists() {
-  // The left column from below the tool row to above the status line; the songs list gives
-  // up its lower part to the adverts list while adverts are on.
-  constexpr int kLeft = 6, kTop = 28, kWidth = 220, kHeight = 546, kAdverts = 150;
+  // The left column from below the tool row to above the status line. The songs list keeps
+  // the height its panel needs and gives up the rest to the programs list while programs
+  // are on and to the adverts list (with its controls) while adverts are on; with both on
+  // they share it.
+  constexpr int kLeft = 6, kTop = 28, kWidth = 220, kHeight = 546, kSongs = 400, kGap = 4;
+  constexpr int kBelow = kHeight - kSongs - kGap, kSharedPrograms = 56;
   const bool advertsOn = station_->AdvertSet().AdvertsEnabled();
-  const int songsHeight = advertsOn ? kHeight - kAdverts - 4 : kHeight;
+  const bool programsOn = programsPanel_ && station_->Programs().ProgramsEnabled();
+  const int programsHeight = advertsOn ? kSharedPrograms : kBelow;
+  const int advertsHeight = programsOn ? kBelow - kSharedPrograms - kGap : kBelow;
+  const int songsHeight = advertsOn || programsOn ? kSongs : kHeight;
   songsPanel_->setGeometry(kLeft, kTop, kWidth, songsHeight);
-  advertsPanel_->setGeometry(kLeft, kTop + songsHeight + 4, kWidth, kAdverts);
+  int y = kTop + songsHeight + kGap;
+  if (programsPanel_) {
+    programsPanel_->setGeometry(kLeft, y, kWidth, programsHeight);
+    programsPanel_->setVisible(programsOn);
+    if (programsOn) y += programsHeight + kGap;
+  }
+  advertsPanel_->setGeometry(kLeft, y, kWidth, advertsHeight);
   advertsPanel_->setVisible(advertsOn);
   advertsIndicator_->setVisible(advertsOn);
+}
+
+bool MainWindow::ProgramsIndicatorShown() const { return !programsIndicator_->isHidden(); }
+bool MainWindow::EnsurePlayIndicatorShown() const { return !ensurePlayIndicator_->isHidden(); }
+
+void MainWindow::OpenDayProgramMaker() {
+  const auto maker = station_->NewDayProgramMaker([this] { station_->Commands().Run(ConsoleCommand::Help); });
+  DayProgramMakerDialog dialog(*maker, this);
+  dialog.exec();
 }
 
 bool MainWindow::AdvertsIndicatorShown() const { return !advertsIndicator_->isHidden(); }
@@ -328,6 +404,7 @@ void MainWindow::DefineWindowCommands() {
   commands.Define(C::Exit, [this](int) { RequestExit(); });
   commands.Define(C::Options, [this](int) { OpenOptions(); });
   commands.Define(C::EngineInfo, [this](int) { OpenEngineInfo(); });
+  commands.Define(C::DayPrograms, [this](int) { OpenDayProgramMaker(); });
 }
 
 void MainWindow::ConnectCommands() {
@@ -353,6 +430,7 @@ void MainWindow::ConnectCommands() {
   button("X", C::Exit);
   button("I", C::EngineInfo);
   button("O", C::Options);
+  button("P", C::DayPrograms);
 
   SongsCommands& list = station_->PlayList();
   connect(songsPanel_, &SongsListPanel::loadSelectedRequested, this, [&commands] { commands.Run(C::LoadSelected); });

@@ -14,6 +14,7 @@
 
 class AdvertsPanel;
 class DeckPanels;
+class ProgramsPanel;
 class QLabel;
 class QPushButton;
 class SongsListPanel;
@@ -40,6 +41,13 @@ class MainWindow : public QDialog {
   QPushButton* MixNextButton() const { return mixNext_; }
   QPushButton* AdvertsButton() const { return adverts_; }
   AdvertsPanel& AdvertsView() { return *advertsPanel_; }
+  QPushButton* ProgramsButton() const { return programs_; }
+  QPushButton* EnsurePlayButton() const { return ensurePlay_; }
+  ProgramsPanel& ProgramsView() { return *programsPanel_; }
+  bool ProgramsIndicatorShown() const;
+  bool EnsurePlayIndicatorShown() const;
+  // The Day Program Maker ("P", Ctrl+P, "Edit Programs"), modal.
+  void OpenDayProgramMaker();
   bool AdvertsIndicatorShown() const;
   bool PlayLogIndicatorShown() const;
 
@@ -75,7 +83,8 @@ class MainWindow : public QDialog {
   void BuildSongsList();
   void BuildToggles();
   void BuildAdverts();
-  // Places the songs list and the lists below it for the "ADVS" (and later "PRG") toggles.
+  void BuildPrograms();
+  // Places the songs list and the lists below it for the "ADVS" and "PRG" toggles.
   void LayoutLists();
   void DefineWindowCommands();
   void ConnectCommands();
@@ -99,6 +108,11 @@ class MainWindow : public QDialog {
   QPushButton* mixNext_ = nullptr;
   QPushButton* adverts_ = nullptr;
   QLabel* advertsIndicator_ = nullptr;
+  ProgramsPanel* programsPanel_ = nullptr;
+  QPushButton* programs_ = nullptr;
+  QPushButton* ensurePlay_ = nullptr;
+  QLabel* programsIndicator_ = nullptr;
+  QLabel* ensurePlayIndicator_ = nullptr;
 
   QLabel* status_ = nullptr;
   QLabel* startDir_ = nullptr;

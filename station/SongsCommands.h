@@ -47,6 +47,8 @@ class SongsCommands : public QObject {
   ClipLoader& Loader() { return loader_; }
   ListShuffler& Shuffler() { return shuffler_; }
   PlayTimeCounter& Counter() { return counter_; }
+  // The program's one rand generator, shared by every shuffle.
+  CrtRand& Rand() { return rand_; }
 
   void LoadClips(ClipLoader::Kind kind) { loader_.LoadClips(kind); }
   // "Load Selected", "^", Enter and a double click: the current clip into a free deck.

@@ -89,6 +89,7 @@ Station::Station(AppContext& ctx, QObject* parent) : QObject(parent), ctx_(ctx),
   adverts_ = std::make_unique<Adverts>(songs_, commands_->Feed(), timers_, ctx_.dialogs, ctx_.clock, ctx_.playLog,
                                        std::move(advertHooks));
   profile_ = std::make_unique<PlayListProfile>(commands_->Loader(), ctx_.dialogs, ctx_.playLog, status);
+  CreateDayPrograms();
   connect(decks_.get(), &Decks::ClipOpenFailed, autoMix_.get(), &AutoMix::OnClipOpenFailed);
   connect(decks_.get(), &Decks::ClipOpened, autoMix_.get(), &AutoMix::OnClipOpened);
   connect(&timers_, &TimerTable::Timeout, this, &Station::OnTimer);
@@ -105,6 +106,8 @@ Station::~Station() {
   decks_->Send(2, XA_MSG_COMMAND_STOP);
   timers_.StopAll();
   profile_.reset();
+  ensurePlay_.reset();
+  programs_.reset();
   adverts_.reset();
   autoMix_.reset();
   decks_->SetClipLoadHooks(nullptr);
@@ -141,6 +144,35 @@ void Station::DefineCommands() {
   console_.Define(C::CountTimes, [&list](int) { list.CountTimes(); });
   console_.Define(C::AdvertsOn, [this](int) { adverts_->SetAdvertsEnabled(true); });
   console_.Define(C::AdvertsOff, [this](int) { adverts_->SetAdvertsEnabled(false); });
+  console_.Define(C::ProgramsOn, [this](int) { programs_->SetProgramsEnabled(true); });
+  console_.Define(C::ProgramsOff, [this](int) { programs_->SetProgramsEnabled(false); });
+}
+
+void Station::CreateDayPrograms() {
+  ProgramScheduler::Hooks hooks;
+  hooks.mixing = [this] { return autoMix_->Engine().Mixing(); };
+  hooks.loadNext = [this] { return autoMix_->LoadNext(); };
+  hooks.status = [this](const QString& text) { SetStatus(text); };
+  programs_ = std::make_unique<ProgramScheduler>(songs_, commands_->Loader(), commands_->Feed(), commands_->Rand(),
+                                                 timers_, ctx_.clock, ctx_.playLog, ctx_.startFolder,
+                                                 std::move(hooks));
+  EnsurePlay::Hooks ensure;
+  // As the start-up play list does: "Check On Load", then LOAD NEXT before MIX NEXT, which
+  // waits for it.
+  ensure.autoPlay = [this] {
+    decks_->SetCheckOnLoad(true);
+    songs_.SetClipInfoText(QString());
+    autoMix_->SetLoadNext(true);
+    autoMix_->SetMixNext(true);
+  };
+  ensure.resetPassCount = [this] { autoMix_->Engine().ResetPassCount(); };
+  ensurePlay_ = std::make_unique<EnsurePlay>(songs_, commands_->Loader(), *adverts_, *programs_, timers_,
+                                             ctx_.dialogs, ctx_.playLog, ctx_.driveC, std::move(ensure));
+}
+
+std::unique_ptr<DayProgramMaker> Station::NewDayProgramMaker(std::function<void()> help) {
+  return std::make_unique<DayProgramMaker>(ctx_.dialogs, ctx_.clock, ctx_.startFolder, folders_.playListFolder,
+                                           std::move(help));
 }
 
 void Station::CreateRemote() {
@@ -216,6 +248,8 @@ void Station::Start(const StartUpHooks& hooks) {
   if (hooks.beforeSongsList) hooks.beforeSongsList();
 
   songs_.ClearSongsList();
+  // What a crash or restart left takes the place of the start-up play list.
+  ensurePlay_->RecoverAfterRestart();
   LoadStartUpPlayList();
 }
 
@@ -289,6 +323,7 @@ void Station::OnTimer(int id) {
     return;
   }
   if (adverts_->OnTimer(id)) return;
+  if (programs_->OnTimer(id)) return;
   autoMix_->OnTimer(id);
 }
 

@@ -16,6 +16,9 @@
 #include "remote/RemoteControl.h"
 #include "remote/RemoteModes.h"
 #include "remote/RemoteSwitch.h"
+#include "programs/DayProgramMaker.h"
+#include "programs/EnsurePlay.h"
+#include "programs/ProgramScheduler.h"
 #include "songs/RememberedFolders.h"
 #include "songs/SongsList.h"
 #include "station/AppContext.h"
@@ -66,6 +69,11 @@ class Station : public QObject {
   AutoMix& Mix() { return *autoMix_; }
   Adverts& AdvertSet() { return *adverts_; }
   PlayListProfile& Profile() { return *profile_; }
+  ProgramScheduler& Programs() { return *programs_; }
+  EnsurePlay& Ensure() { return *ensurePlay_; }
+  // The Day Program Maker's lists over this station's programs file; "Load" starts in and
+  // moves the play-list folder saved at exit. help opens the help pages.
+  std::unique_ptr<DayProgramMaker> NewDayProgramMaker(std::function<void()> help);
   ConsoleCommands& Commands() { return console_; }
   const RememberedFolders& Folders() const { return folders_; }
   RemoteControl& Remote() { return *remote_; }
@@ -98,6 +106,7 @@ class Station : public QObject {
 
  private:
   void DefineCommands();
+  void CreateDayPrograms();
   void CreateStationFolders();
   void ReadSettings();
   void LoadStartUpPlayList();
@@ -121,6 +130,8 @@ class Station : public QObject {
   std::unique_ptr<AutoMix> autoMix_;
   std::unique_ptr<Adverts> adverts_;
   std::unique_ptr<PlayListProfile> profile_;
+  std::unique_ptr<ProgramScheduler> programs_;
+  std::unique_ptr<EnsurePlay> ensurePlay_;
   ConsoleCommands console_;
   EngineModules modules_;
   // The remote control: its buttons run console commands, so it goes before the table does.

@@ -1,0 +1,47 @@
+#include "programs/SnapshotFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace snapshot {
+
+namespace {
+
+// Far more than any advert play list; a bigger file is not copied.
+constexpr qint64 kMaxCopyBytes = 16LL * 1024 * 1024;
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+}  // namespace
+
+QString PathIn(const QString& driveC, const char* name) { return driveC + u'/' + QLatin1String(name); }
+
+bool CopyWhole(const QString& source, const QString& target) {
+  if (source.isEmpty()) return false;
+  const QFileInfo from(source), to(target);
+  if (!from.isFile()) return false;
+  if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath()) return false;
+  QFile in(source);
+  if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxCopyBytes) return false;
+  const QByteArray bytes = in.readAll();
+  if (bytes.size() != in.size()) return false;
+  in.close();
+  return WriteWhole(target, bytes);
+}
+
+bool CreateMarker(const QString& path) { return WriteWhole(path, QByteArray()); }
+
+void RemoveAll(const QString& driveC) {
+  for (const char* name : {kSongsFile, kAdvertsFile, kProgramsFile}) QFile::remove(PathIn(driveC, name));
+}
+
+}  // namespace snapshot
