@@ -1,7 +1,7 @@
 #include "audio/XaPlayer.h"
 
 #include "audio/Denormals.h"
-#include "audio/Engine.h"
+#include "audio/OutputRouter.h"
 #include "audio/Mixer.h"
 
 #include <algorithm>
@@ -26,12 +26,12 @@ XA_Player::~XA_Player() {
   }
   wake_.notify_all();
   if (thread_.joinable()) thread_.join();
-  if (registered_) Engine::Instance().RemoveVoice(std::move(voicePtr_));
+  if (registered_) OutputRouter::Instance().RemoveVoice(std::move(voicePtr_));
   wav_.Finish();
 }
 
 bool XA_Player::Start() {
-  if (!voice_.resampler || !Engine::Instance().AddVoice(&voice_)) return false;
+  if (!voice_.resampler || !OutputRouter::Instance().AddVoice(&voice_)) return false;
   registered_ = true;
   thread_ = std::thread([this] { Run(); });
   Post(XA_MSG_NOTIFY_READY);
@@ -229,7 +229,7 @@ int64_t XA_Player::HeardFrames() const {
   int64_t played = voice_.playedFrames.load(std::memory_order_acquire);
   if (!wavMode_) {
     // What left the mixer is heard only after the device's own latency.
-    const double latency = Engine::Instance().RouteLatency(voice_.route.load());
+    const double latency = OutputRouter::Instance().RouteLatency(voice_.route.load());
     played -= std::llround(latency * decoder_.Rate() * voice_.pitch.load() / 1000.0);
   }
   return std::clamp<int64_t>(played, 0, decoder_.LengthFrames());

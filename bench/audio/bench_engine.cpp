@@ -8,7 +8,7 @@
 #include "AudioHarness.h"
 #include "BenchInput.h"
 
-#include "audio/Engine.h"
+#include "audio/OutputRouter.h"
 #include "audio/NullOutput.h"
 #include "audio/XaPlayer.h"
 #include "audio/xaudio.h"
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
   }
 
   // 3. Play to first sound, and 4. position lag, on the null output.
-  NullOutput* out = Engine::Instance().NullOutputFor(0);
+  NullOutput* out = OutputRouter::Instance().NullOutputFor(0);
   if (!out) return 1;
   out->SetTap(&Tap, nullptr);
   TestPlayer d;

@@ -2,7 +2,7 @@
 // bad inputs, commands without input, and clean deletion.
 #include "AudioHarness.h"
 
-#include "audio/Engine.h"
+#include "audio/OutputRouter.h"
 #include "audio/NullOutput.h"
 #include "audio/XaPlayer.h"
 #include "audio/devices.h"
@@ -202,7 +202,7 @@ struct StuckRender {
 };
 
 TEST(Player, DeletingWhileARenderIsStuckKeepsTheVoiceAliveAndReturns) {
-  NullOutput* out = Engine::Instance().NullOutputFor(kRouteMain);
+  NullOutput* out = OutputRouter::Instance().NullOutputFor(kRouteMain);
   ASSERT_NE(out, nullptr);
   auto p = std::make_unique<TestPlayer>();
   p->SendText(XA_MSG_COMMAND_INPUT_OPEN, Fixture("tone440_44k_cbr.mp3"));
@@ -213,12 +213,12 @@ TEST(Player, DeletingWhileARenderIsStuckKeepsTheVoiceAliveAndReturns) {
   out->SetTap(&StuckRender::Tap, &stuck);
   stuck.hold = true;
   ASSERT_TRUE(WaitUntil([&] { return stuck.holding.load(); }));
-  const int parked = Engine::Instance().ParkedVoices();
+  const int parked = OutputRouter::Instance().ParkedVoices();
   QElapsedTimer t;
   t.start();
   p.reset();
   EXPECT_LT(t.elapsed(), 10000);  // gives up waiting rather than hanging the caller
-  EXPECT_EQ(Engine::Instance().ParkedVoices(), parked + 1);
+  EXPECT_EQ(OutputRouter::Instance().ParkedVoices(), parked + 1);
   stuck.hold = false;
   EXPECT_TRUE(WaitUntil([&] { return stuck.resumed.load() != 0; }));  // no use after free
   out->SetTap(nullptr, nullptr);

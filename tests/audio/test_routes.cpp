@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "AudioHarness.h"
-#include "audio/Engine.h"
+#include "audio/OutputRouter.h"
 #include "audio/NullOutput.h"
 #include "audio/devices.h"
 
@@ -29,17 +29,17 @@ class Routes : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     qputenv("KORVO_AUDIO", "null");  // before the engine is first made
-    Engine::Instance().SetNullDeviceCount(2);
+    OutputRouter::Instance().SetNullDeviceCount(2);
   }
   void TearDown() override {
     for (NullOutput* out :
-         {Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor)})
+         {OutputRouter::Instance().NullOutputFor(kRouteMain), OutputRouter::Instance().NullOutputFor(kRouteMonitor)})
       if (out) out->SetTap(nullptr, nullptr);
   }
   // Plays the tone on the output named and reports what each device rendered.
   void PlayOn(const char* outputName, float* mainPeak, float* monitorPeak) {
-    NullOutput* mainOut = Engine::Instance().NullOutputFor(kRouteMain);
-    NullOutput* monitorOut = Engine::Instance().NullOutputFor(kRouteMonitor);
+    NullOutput* mainOut = OutputRouter::Instance().NullOutputFor(kRouteMain);
+    NullOutput* monitorOut = OutputRouter::Instance().NullOutputFor(kRouteMonitor);
     ASSERT_NE(mainOut, nullptr);
     ASSERT_NE(monitorOut, nullptr);
     // One device serving both routes reports through the main's figure.
@@ -67,9 +67,9 @@ TEST_F(Routes, TwoNullDevicesAreListedAndEachRouteGetsItsOwn) {
   EXPECT_EQ(devices[0].name, QStringLiteral("Null output"));
   EXPECT_EQ(devices[1].name, QStringLiteral("Null output 2"));
   xaudio_set_output_devices(0, 0);
-  EXPECT_EQ(Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor));
+  EXPECT_EQ(OutputRouter::Instance().NullOutputFor(kRouteMain), OutputRouter::Instance().NullOutputFor(kRouteMonitor));
   xaudio_set_output_devices(0, 1);
-  EXPECT_NE(Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor));
+  EXPECT_NE(OutputRouter::Instance().NullOutputFor(kRouteMain), OutputRouter::Instance().NullOutputFor(kRouteMonitor));
 }
 
 TEST_F(Routes, EachRoutePlaysOnlyOnItsDevice) {
@@ -80,7 +80,7 @@ TEST_F(Routes, EachRoutePlaysOnlyOnItsDevice) {
   for (const Case c : {Case{"/dev/dsound/2", true}, Case{"/dev/dsound/1", false}}) {
     for (const auto& [mainIndex, monitorIndex] : {std::pair{0, 1}, std::pair{1, 0}}) {
       xaudio_set_output_devices(mainIndex, monitorIndex);
-      ASSERT_NE(Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor));
+      ASSERT_NE(OutputRouter::Instance().NullOutputFor(kRouteMain), OutputRouter::Instance().NullOutputFor(kRouteMonitor));
       float main = 0, monitor = 0;
       PlayOn(c.output, &main, &monitor);
       const float heard = c.onMonitor ? monitor : main;
@@ -94,7 +94,7 @@ TEST_F(Routes, EachRoutePlaysOnlyOnItsDevice) {
 TEST_F(Routes, AnUnlistedIndexPlaysOnTheDefaultDevice) {
   // A stored device that is gone: the route shares the first device instead of falling silent.
   xaudio_set_output_devices(0, 7);
-  EXPECT_EQ(Engine::Instance().NullOutputFor(kRouteMain), Engine::Instance().NullOutputFor(kRouteMonitor));
+  EXPECT_EQ(OutputRouter::Instance().NullOutputFor(kRouteMain), OutputRouter::Instance().NullOutputFor(kRouteMonitor));
   float main = 0, monitor = 0;
   PlayOn("/dev/dsound/2", &main, &monitor);
   EXPECT_GT(main, 0.05f);

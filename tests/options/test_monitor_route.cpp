@@ -2,7 +2,7 @@
 // sound cards): main and monitor play on the devices stored by Options, and a clip cued
 // on the monitor is heard there only.
 #include "audio/DecoderEngine.h"
-#include "audio/Engine.h"
+#include "audio/OutputRouter.h"
 #include "audio/NullOutput.h"
 #include "platform/Clock.h"
 #include "platform/PlayLog.h"
@@ -40,7 +40,7 @@ struct PeakTap {
 
 TEST(MonitorRoute, ACueOnTheMonitorIsHeardOnTheMonitorDeviceOnly) {
   qputenv("KORVO_AUDIO", "null");
-  Engine::Instance().SetNullDeviceCount(2);
+  OutputRouter::Instance().SetNullDeviceCount(2);
   QTemporaryDir dir;
   QDir(dir.path()).mkpath(QStringLiteral("station"));
   const QString startFolder = dir.filePath(QStringLiteral("station")) + QLatin1Char('/');
@@ -63,8 +63,8 @@ TEST(MonitorRoute, ACueOnTheMonitorIsHeardOnTheMonitorDeviceOnly) {
   station.Start();
   for (const QString& text : dialogs.Texts()) EXPECT_FALSE(text.contains(QStringLiteral("not present")));
 
-  NullOutput* mainOut = Engine::Instance().NullOutputFor(kRouteMain);
-  NullOutput* monitorOut = Engine::Instance().NullOutputFor(kRouteMonitor);
+  NullOutput* mainOut = OutputRouter::Instance().NullOutputFor(kRouteMain);
+  NullOutput* monitorOut = OutputRouter::Instance().NullOutputFor(kRouteMonitor);
   ASSERT_NE(mainOut, nullptr);
   ASSERT_NE(monitorOut, nullptr);
   ASSERT_NE(mainOut, monitorOut);

@@ -1,4 +1,4 @@
-// The engine context: the voice slots, the outputs in use for the main and monitor
+// Where the players sound: the voice slots, the outputs in use for the main and monitor
 // routes, the master gain and the device list. Created on first use (the C-style API has
 // no handle to hang it on). Everything but RouteLatency/RouteRate runs on the GUI thread;
 // a mutex keeps it whole should players be made or deleted on other threads as well.
@@ -15,10 +15,10 @@
 
 class NullOutput;
 
-class Engine {
+class OutputRouter {
  public:
-  static Engine& Instance();
-  ~Engine();
+  static OutputRouter& Instance();
+  ~OutputRouter();
 
   // Makes a voice audible on its route.
   bool AddVoice(Voice* voice);
@@ -49,7 +49,7 @@ class Engine {
   NullOutput* NullOutputFor(int route);
 
  private:
-  Engine();
+  OutputRouter();
   void ProbeDevices();
   void RebuildOutputs();
   std::unique_ptr<AudioOutput> OpenOutput(int listIndex, unsigned mask);

@@ -1,4 +1,4 @@
-#include "audio/Engine.h"
+#include "audio/OutputRouter.h"
 
 #include "audio/NullOutput.h"
 #include "audio/PaOutput.h"
@@ -31,19 +31,19 @@ PaError QuietPaInitialize() {
 
 }  // namespace
 
-Engine& Engine::Instance() {
-  static Engine engine;
-  return engine;
+OutputRouter& OutputRouter::Instance() {
+  static OutputRouter router;
+  return router;
 }
 
-Engine::Engine() { nullOnly_ = qgetenv("KORVO_AUDIO") == "null"; }
+OutputRouter::OutputRouter() { nullOnly_ = qgetenv("KORVO_AUDIO") == "null"; }
 
-Engine::~Engine() {
+OutputRouter::~OutputRouter() {
   outputs_.clear();
   if (paReady_) Pa_Terminate();
 }
 
-void Engine::ProbeDevices() {
+void OutputRouter::ProbeDevices() {
   if (probed_) return;
   probed_ = true;
   if (nullOnly_) {
@@ -79,13 +79,13 @@ void Engine::ProbeDevices() {
   }
 }
 
-QList<XaOutputDevice> Engine::Devices() {
+QList<XaOutputDevice> OutputRouter::Devices() {
   std::lock_guard<std::mutex> lock(mutex_);
   ProbeDevices();
   return devices_;
 }
 
-std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
+std::unique_ptr<AudioOutput> OutputRouter::OpenOutput(int listIndex, unsigned mask) {
   std::unique_ptr<AudioOutput> out;
   if (paReady_ && !paIndexOf_.empty()) {
     const bool listed = listIndex >= 0 && listIndex < int(paIndexOf_.size());
@@ -114,7 +114,7 @@ std::unique_ptr<AudioOutput> Engine::OpenOutput(int listIndex, unsigned mask) {
   return out;
 }
 
-void Engine::RebuildOutputs() {
+void OutputRouter::RebuildOutputs() {
   ProbeDevices();
   for (auto& out : outputs_) pastUnderflows_ += out->Underflows();
   outputs_.clear();  // stops them: no render runs past this point
@@ -132,7 +132,7 @@ void Engine::RebuildOutputs() {
   }
 }
 
-bool Engine::AddVoice(Voice* voice) {
+bool OutputRouter::AddVoice(Voice* voice) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (outputs_.empty()) RebuildOutputs();
   return slots_.Add(voice);
@@ -149,7 +149,7 @@ std::vector<Voice*>& ParkedList() {
 
 }  // namespace
 
-void Engine::RemoveVoice(std::unique_ptr<Voice> voice) {
+void OutputRouter::RemoveVoice(std::unique_ptr<Voice> voice) {
   std::lock_guard<std::mutex> lock(mutex_);
   slots_.Remove(voice.get());
   // A render lasts a few ms; one still running after this long is stuck in its device.
@@ -162,15 +162,15 @@ void Engine::RemoveVoice(std::unique_ptr<Voice> voice) {
   }
 }
 
-int Engine::ParkedVoices() {
+int OutputRouter::ParkedVoices() {
   std::lock_guard<std::mutex> lock(mutex_);
   return int(ParkedList().size());
 }
 
-int Engine::RouteRate(int route) const { return routeRate_[route == kRouteMonitor ? 1 : 0].load(); }
-double Engine::RouteLatency(int route) const { return routeLatency_[route == kRouteMonitor ? 1 : 0].load(); }
+int OutputRouter::RouteRate(int route) const { return routeRate_[route == kRouteMonitor ? 1 : 0].load(); }
+double OutputRouter::RouteLatency(int route) const { return routeLatency_[route == kRouteMonitor ? 1 : 0].load(); }
 
-void Engine::SetOutputDevices(int mainIndex, int monitorIndex) {
+void OutputRouter::SetOutputDevices(int mainIndex, int monitorIndex) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (mainIndex == mainIndex_ && monitorIndex == monitorIndex_ && !outputs_.empty()) return;
   mainIndex_ = mainIndex;
@@ -178,13 +178,13 @@ void Engine::SetOutputDevices(int mainIndex, int monitorIndex) {
   RebuildOutputs();
 }
 
-void Engine::SetMasterVolume(int value) {
+void OutputRouter::SetMasterVolume(int value) {
   std::lock_guard<std::mutex> lock(mutex_);
   masterValue_ = qBound(1, value, 65535);
   mainGain_.store(MasterToGain(masterValue_));
 }
 
-float Engine::TakeMainPeak() {
+float OutputRouter::TakeMainPeak() {
   std::lock_guard<std::mutex> lock(mutex_);
   float peak = 0.0f;
   for (auto& out : outputs_)
@@ -192,26 +192,26 @@ float Engine::TakeMainPeak() {
   return peak;
 }
 
-uint64_t Engine::OutputUnderflows() {
+uint64_t OutputRouter::OutputUnderflows() {
   std::lock_guard<std::mutex> lock(mutex_);
   uint64_t total = pastUnderflows_;
   for (auto& out : outputs_) total += out->Underflows();
   return total;
 }
 
-void Engine::SetNullOutputRate(int rate) {
+void OutputRouter::SetNullOutputRate(int rate) {
   std::lock_guard<std::mutex> lock(mutex_);
   nullRate_ = rate;
   if (!outputs_.empty()) RebuildOutputs();
 }
 
-void Engine::SetNullDeviceCount(int count) {
+void OutputRouter::SetNullDeviceCount(int count) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (probed_) return;  // the list the dialogs showed stays what it was
   nullDevices_ = std::max(1, count);
 }
 
-NullOutput* Engine::NullOutputFor(int route) {
+NullOutput* OutputRouter::NullOutputFor(int route) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (outputs_.empty()) RebuildOutputs();
   for (auto& out : outputs_)
@@ -220,11 +220,11 @@ NullOutput* Engine::NullOutputFor(int route) {
 }
 
 // devices.h
-QList<XaOutputDevice> xaudio_output_devices() { return Engine::Instance().Devices(); }
+QList<XaOutputDevice> xaudio_output_devices() { return OutputRouter::Instance().Devices(); }
 void xaudio_set_output_devices(int mainIndex, int monitorIndex) {
-  Engine::Instance().SetOutputDevices(mainIndex, monitorIndex);
+  OutputRouter::Instance().SetOutputDevices(mainIndex, monitorIndex);
 }
-void xaudio_set_master_volume(int value) { Engine::Instance().SetMasterVolume(value); }
-int xaudio_get_master_volume() { return Engine::Instance().MasterVolume(); }
-float xaudio_main_peak() { return Engine::Instance().TakeMainPeak(); }
-uint64_t xaudio_output_underflows() { return Engine::Instance().OutputUnderflows(); }
+void xaudio_set_master_volume(int value) { OutputRouter::Instance().SetMasterVolume(value); }
+int xaudio_get_master_volume() { return OutputRouter::Instance().MasterVolume(); }
+float xaudio_main_peak() { return OutputRouter::Instance().TakeMainPeak(); }
+uint64_t xaudio_output_underflows() { return OutputRouter::Instance().OutputUnderflows(); }
