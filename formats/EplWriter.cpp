@@ -1,9 +1,9 @@
 #include "formats/EplWriter.h"
 
-#include <QSaveFile>
 
 #include "formats/EplReader.h"
 #include "formats/QuotedValues.h"
+#include "formats/StationFile.h"
 
 namespace epl {
 
@@ -37,13 +37,7 @@ int SaveEpl(const QString& path, const QDate& exportDate, const QList<AdvertSpot
     if (line.isEmpty() && leftOut) leftOut->append(int(i));
     bytes += line;
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return kWriteFailed;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return kWriteFailed;
-  }
-  return file.commit() ? 0 : kWriteFailed;
+  return stationfile::WriteWhole(path, bytes) ? 0 : kWriteFailed;
 }
 
 }  // namespace epl

@@ -1,10 +1,10 @@
 #include "formats/LogoListFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "formats/QuotedValues.h"
 #include "formats/StationText.h"
+#include "formats/StationFile.h"
 
 namespace logolist {
 
@@ -40,13 +40,7 @@ ReadResult LoadListFile(const QString& path, QStringList& values) {
 int SaveListFile(const QString& path, const QStringList& values) {
   QByteArray bytes;
   for (const QString& value : values) bytes += '"' + quoted::EncodeValue(QString(value).remove(u'"')) + "\"\r\n";
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return kWriteFailed;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return kWriteFailed;
-  }
-  return file.commit() ? 0 : kWriteFailed;
+  return stationfile::WriteWhole(path, bytes) ? 0 : kWriteFailed;
 }
 
 }  // namespace logolist

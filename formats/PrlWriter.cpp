@@ -1,7 +1,8 @@
 #include "formats/PrlWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "formats/StationFile.h"
 
 #include "formats/QuotedValues.h"
 #include "formats/TimeText.h"
@@ -28,16 +29,6 @@ QByteArray Quoted(const QString& text, const char* lineEnd) {
   return out;
 }
 
-// Through a temporary file renamed into place: a crash never leaves half a play list.
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
 
 }  // namespace
 
@@ -88,7 +79,7 @@ int SavePrl(const QString& path, PrlWriterKind kind, const QList<PrlClip>& clips
     lines += line;
     ++written;
   }
-  return WriteWhole(path, HeaderBytes(kind, written, values) + lines) ? 0 : kWriteFailed;
+  return stationfile::WriteWhole(path, HeaderBytes(kind, written, values) + lines) ? 0 : kWriteFailed;
 }
 
 int AppendFavourite(const QString& path, const PrlClip& clip) {
@@ -103,7 +94,7 @@ int AppendFavourite(const QString& path, const PrlClip& clip) {
   } else {
     bytes = HeaderBytes(PrlWriterKind::FavouritesNew, 1, {});
   }
-  return WriteWhole(path, bytes + line) ? 0 : kWriteFailed;
+  return stationfile::WriteWhole(path, bytes + line) ? 0 : kWriteFailed;
 }
 
 }  // namespace prl

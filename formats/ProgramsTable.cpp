@@ -1,10 +1,10 @@
 #include "formats/ProgramsTable.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "formats/QuotedValues.h"
 #include "formats/StationText.h"
+#include "formats/StationFile.h"
 
 namespace programs {
 
@@ -70,13 +70,7 @@ QByteArray ProgramsBytes(const QList<ProgramEntry>& rows) {
 
 int SaveProgramsFile(const QString& path, const QList<ProgramEntry>& rows) {
   const QByteArray bytes = ProgramsBytes(rows);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return kWriteFailed;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return kWriteFailed;
-  }
-  return file.commit() ? 0 : kWriteFailed;
+  return stationfile::WriteWhole(path, bytes) ? 0 : kWriteFailed;
 }
 
 }  // namespace programs

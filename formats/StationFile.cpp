@@ -1,6 +1,7 @@
 #include "formats/StationFile.h"
 
 #include <QFile>
+#include <QSaveFile>
 
 namespace stationfile {
 
@@ -14,6 +15,16 @@ bool ReadWhole(const QString& path, qint64 maxBytes, QByteArray& data, Empty emp
   if (size > 0 && bytes.isEmpty()) return false;
   data = std::move(bytes);
   return true;
+}
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
 }
 
 }  // namespace stationfile

@@ -1,7 +1,6 @@
 #include "formats/StyleTableFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "formats/QuotedValues.h"
 #include "formats/StationFile.h"
@@ -14,17 +13,6 @@ namespace {
 // A style table is a few kilobytes; anything far larger is not one.
 constexpr qint64 kMaxFileBytes = 16LL * 1024 * 1024;
 
-// A missing or cut table would give the station the built-in styles at its next start,
-// so the table is written beside the old one and renamed into place.
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
 
 }  // namespace
 
@@ -59,7 +47,7 @@ QByteArray DefaultStylesBytes() {
       "\"DEF1\",\"6\",\"0\",\"1\",\"2\",\"0\",\"10\",\"46\",\"1\",\"95\",\"0\",\"0\",\"0\",\"0\",\"0\"\r\n");
 }
 
-bool WriteDefaultStyles(const QString& folder) { return WriteWhole(StyleFilePath(folder), DefaultStylesBytes()); }
+bool WriteDefaultStyles(const QString& folder) { return stationfile::WriteWhole(StyleFilePath(folder), DefaultStylesBytes()); }
 
 QByteArray StyleTableBytes(const StyleTable& table) {
   QByteArray out;
@@ -76,7 +64,7 @@ QByteArray StyleTableBytes(const StyleTable& table) {
 }
 
 bool WriteStyleFile(const QString& folder, const StyleTable& table) {
-  return WriteWhole(StyleFilePath(folder), StyleTableBytes(table));
+  return stationfile::WriteWhole(StyleFilePath(folder), StyleTableBytes(table));
 }
 
 }  // namespace stylefile

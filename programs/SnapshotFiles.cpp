@@ -2,7 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include "formats/StationFile.h"
 
 namespace snapshot {
 
@@ -11,15 +12,6 @@ namespace {
 // Far more than any advert play list; a bigger file is not copied.
 constexpr qint64 kMaxCopyBytes = 16LL * 1024 * 1024;
 
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
-}
 
 }  // namespace
 
@@ -35,10 +27,10 @@ bool CopyWhole(const QString& source, const QString& target) {
   const QByteArray bytes = in.readAll();
   if (bytes.size() != in.size()) return false;
   in.close();
-  return WriteWhole(target, bytes);
+  return stationfile::WriteWhole(target, bytes);
 }
 
-bool CreateMarker(const QString& path) { return WriteWhole(path, QByteArray()); }
+bool CreateMarker(const QString& path) { return stationfile::WriteWhole(path, QByteArray()); }
 
 void RemoveAll(const QString& driveC) {
   for (const char* name : {kSongsFile, kAdvertsFile, kProgramsFile}) QFile::remove(PathIn(driveC, name));
