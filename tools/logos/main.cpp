@@ -1,6 +1,7 @@
 // KorvoLogos: the logos creator and advert play-list builder of the suite, started by the
 // main program's "Logos Editor" without arguments in the station folder.
 #include <QApplication>
+#include <QIcon>
 #include <QGuiApplication>
 
 #include "platform/Paths.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/KorvoLogos.svg")));
   app.setApplicationName(QStringLiteral("KorvoLogos"));
   ApplyConsoleTheme(app);
 
