@@ -23,13 +23,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,6 +37,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>

@@ -1,15 +1,14 @@
 // The window on the desktop: "H" and Ctrl+H open the station's help pages, and the window
 // fits the screen it is on.
-#include "app/StationFixture.h"
+#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+
+#include "app/StationFixture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // KorvoLogos: the logos creator and advert play-list builder of the suite, started by the
 // main program's "Logos Editor" without arguments in the station folder.
 #include <QApplication>
-#include <QIcon>
 #include <QGuiApplication>
+#include <QIcon>
 
 #include "platform/Paths.h"
 #include "platform/SettingsStore.h"
