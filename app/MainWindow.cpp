@@ -24,8 +24,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +37,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -99,6 +103,34 @@ QPixmap RemoteModePicture(int mode) {
   p.setFont(small);
   p.drawText(QRect(0, 20, 56, 14), Qt::AlignCenter, QString::fromLatin1(look.caption));
   return picture;
+}
+
+// The station folder's help index. A station folder without help pages first gets a copy
+// of the shipped ones: beside the programs in the build, under share/korvoxa when
+// installed (the programs live in lib/korvoxa there). The index is copied last, so a copy
+// cut short is done again next time; pages the station already has are left as they are.
+QString StationHelpIndex(const QString& startFolder) {
+  const QString folder = startFolder + QStringLiteral("OnLineHelp/");
+  const QString index = folder + QStringLiteral("index.htm");
+  if (QFile::exists(index)) return index;
+  const QDir programs(QCoreApplication::applicationDirPath());
+  for (const QString& place : {QStringLiteral("OnLineHelp"), QStringLiteral("../../share/korvoxa/OnLineHelp")}) {
+    const QDir shipped(programs.filePath(place));
+    if (!shipped.exists(QStringLiteral("index.htm"))) continue;
+    QDir().mkpath(folder);
+    QStringList names = shipped.entryList(QDir::Files, QDir::Name);
+    names.removeAll(QStringLiteral("index.htm"));
+    names << QStringLiteral("index.htm");
+    for (const QString& name : names) {
+      QFile in(shipped.filePath(name));
+      QSaveFile out(folder + name);
+      if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return index;
+      out.write(in.readAll());
+      if (!out.commit()) return index;
+    }
+    break;
+  }
+  return index;
 }
 
 }  // namespace
@@ -395,6 +427,7 @@ void MainWindow::DefineWindowCommands() {
   commands.Define(C::FocusSearch, [this](int) { songsPanel_->SearchField()->setFocus(); });
   commands.Define(C::FocusHidden, [this](int) { focusHolder_->setFocus(); });
   commands.Define(C::About, [this](int) { ShowAbout(); });
+  commands.Define(C::Help, [this](int) { ctx_.system.OpenUrl(StationHelpIndex(ctx_.startFolder)); });
   // The editor works on its own copy; only its Exit puts the saved table into force.
   commands.Define(C::MixStyleEditor, [this](int) {
     StyleEditorModel editor(ctx_.dialogs, ctx_.startFolder);
@@ -423,6 +456,7 @@ void MainWindow::ConnectCommands() {
   button("V", C::SavePlayList);
   button("C", C::ClearPlayList);
   button("A", C::About);
+  button("H", C::Help);
   button("T", C::CountTimes);
   button("+=", C::AddToFavourites);
   button("m", C::MixStyleEditor);
@@ -488,9 +522,12 @@ void MainWindow::Start() {
 }
 
 void MainWindow::FitWindowToScreen() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  if (const auto place = FitToScreen(screen->size())) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) FitTo(screen->size());
+}
+
+void MainWindow::FitTo(QSize screen) {
+  if (const auto place = FitToScreen(screen)) {
+    setFixedSize(place->size());
     move(place->topLeft());
   }
 }

@@ -52,6 +52,9 @@ class MainWindow : public QDialog {
   bool PlayLogIndicatorShown() const;
 
   void ShowAbout();
+  // Places the window for a screen of this size; on a 640-pixel screen it takes the whole
+  // screen instead of hanging off it.
+  void FitTo(QSize screen);
   // The Options dialog and the engine information dialog (modal).
   void OpenOptions();
   void OpenEngineInfo();

@@ -13,9 +13,11 @@
 #include "platform/system/LinuxSystemServices.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/korvoxa.svg")));
   app.setApplicationName(QStringLiteral("KORVO XA"));
   ApplyConsoleTheme(app);
 

@@ -2,6 +2,7 @@
 // main program's "Logos Editor" without arguments in the station folder.
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 
 #include "platform/Paths.h"
 #include "platform/SettingsStore.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/KorvoLogos.svg")));
   app.setApplicationName(QStringLiteral("KorvoLogos"));
   ApplyConsoleTheme(app);
 

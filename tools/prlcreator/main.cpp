@@ -1,6 +1,7 @@
 // KorvoPrl: the play-list creator. Runs beside the station (several copies may run at
 // once); it shares the station's settings and its play lists, never its window.
 #include <QApplication>
+#include <QIcon>
 
 #include "audio/DecoderEngine.h"
 #include "platform/Paths.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/KorvoPrl.svg")));
   app.setApplicationName(QStringLiteral("KORVO XA"));
   ApplyConsoleTheme(app);
 

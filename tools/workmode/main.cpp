@@ -1,6 +1,7 @@
 // KorvoMd: says whether the station is wired with a monitor (cue) sound card, in the
 // settings all programs of the suite share. One dialog; the program ends when it closes.
 #include <QApplication>
+#include <QIcon>
 
 #include "WorkingModeDialog.h"
 #include "platform/SettingsStore.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/KorvoMd.svg")));
   app.setApplicationName(QStringLiteral("KorvoMd"));
   ApplyConsoleTheme(app);
   SettingsStore settings;
