@@ -23,6 +23,20 @@ function(korvo_library name)
     endif()
   endforeach()
 
+  # With Ninja the moc step reruns only when a header it parsed before changes, so a header
+  # added to the library later would never be moc'ed in an existing build folder (the link
+  # then fails on its staticMetaObject): when the list of sources changes, the step's
+  # stamp goes and it runs again.
+  string(SHA1 signature "${ARG_SOURCES}")
+  set(signatureFile ${CMAKE_CURRENT_BINARY_DIR}/${name}.sources)
+  if(EXISTS ${signatureFile})
+    file(READ ${signatureFile} previous)
+    if(NOT previous STREQUAL signature)
+      file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/timestamp)
+    endif()
+  endif()
+  file(WRITE ${signatureFile} ${signature})
+
   set(cpp ${ARG_SOURCES})
   list(FILTER cpp INCLUDE REGEX "\\.(cpp|qrc)$")
   if(cpp)
