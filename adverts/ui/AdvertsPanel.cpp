@@ -15,17 +15,6 @@
 
 #include "adverts/Adverts.h"
 
-namespace {
-
-QPushButton* SmallButton(const QString& caption, const QString& tip, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setToolTip(tip);
-  b->setFixedHeight(22);
-  return b;
-}
-
-}  // namespace
-
 AdvertsPanel::AdvertsPanel(Adverts& adverts, QWidget* parent) : QWidget(parent), adverts_(adverts) {
   BuildControls();
   BuildMenu();

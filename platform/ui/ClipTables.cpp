@@ -1,6 +1,7 @@
 #include "platform/ui/ClipTables.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTableView>
 
 void SetUpClipTable(QTableView& view) {
@@ -14,4 +15,11 @@ void SetUpClipTable(QTableView& view) {
   view.verticalHeader()->setDefaultSectionSize(18);
   view.horizontalHeader()->setHighlightSections(false);
   view.setStyleSheet(QStringLiteral("QTableView { background: white; color: black; }"));
+}
+
+QPushButton* SmallButton(const QString& caption, const QString& tip, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setToolTip(tip);
+  b->setFixedHeight(22);
+  return b;
 }

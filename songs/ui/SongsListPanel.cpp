@@ -1,5 +1,7 @@
 #include "songs/ui/SongsListPanel.h"
 
+#include "songs/ui/SongsListViewBinding.h"
+
 #include "platform/ui/ClipTables.h"
 
 #include <QAction>
@@ -8,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -73,13 +74,6 @@ class SongsListLook final : public QIdentityProxyModel {
  private:
   QIcon pictures_[2];
 };
-
-QPushButton* SmallButton(const QString& caption, const QString& tip, QWidget* parent) {
-  auto* b = new QPushButton(caption, parent);
-  b->setToolTip(tip);
-  b->setFixedHeight(22);
-  return b;
-}
 
 }  // namespace
 
@@ -158,21 +152,7 @@ SongsListPanel::~SongsListPanel() {
 }
 
 void SongsListPanel::BindList() {
-  list_->SetTopRowSource([this] { return view_->rowAt(0); });
-  connect(list_, &SongsList::selectionChanged, this, [this](int row) {
-    QItemSelectionModel* sel = view_->selectionModel();
-    if (row < 0) {
-      sel->clearSelection();
-      return;
-    }
-    const QModelIndex index = view_->model()->index(row, SongsListModel::kTitleColumn);
-    sel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    view_->scrollTo(index);
-  });
-  connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this](const QModelIndex& current) { list_->NoteSelected(current.isValid() ? current.row() : -1); });
-  connect(list_, &SongsList::showRowRequested, this,
-          [this](int row) { view_->scrollTo(view_->model()->index(row, SongsListModel::kTitleColumn)); });
+  BindSongsListView(*list_, *view_);
   connect(list_, &SongsList::clipInfoTextChanged, info_, &QPlainTextEdit::setPlainText);
   connect(list_, &SongsList::busyChanged, this, [this](bool busy) {
     view_->setEnabled(!busy);

@@ -1,5 +1,7 @@
 #include "tools/prlcreator/ui/CreatorWindow.h"
 
+#include "songs/ui/SongsListViewBinding.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -180,21 +182,7 @@ QWidget* CreatorWindow::BuildPreview() {
 
 void CreatorWindow::BindList() {
   SongsList& list = creator_.List().List();
-  list.SetTopRowSource([this] { return view_->rowAt(0); });
-  connect(&list, &SongsList::selectionChanged, this, [this](int row) {
-    QItemSelectionModel* sel = view_->selectionModel();
-    if (row < 0) {
-      sel->clearSelection();
-      return;
-    }
-    const QModelIndex index = view_->model()->index(row, SongsListModel::kTitleColumn);
-    sel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    view_->scrollTo(index);
-  });
-  connect(view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [&list](const QModelIndex& current) { list.NoteSelected(current.isValid() ? current.row() : -1); });
-  connect(&list, &SongsList::showRowRequested, this,
-          [this](int row) { view_->scrollTo(view_->model()->index(row, SongsListModel::kTitleColumn)); });
+  BindSongsListView(list, *view_);
   connect(&list, &SongsList::busyChanged, this, [this] { Refresh(); });
   connect(&list, &SongsList::listDurationChanged, total_, &QLabel::setText);
   connect(&creator_.List(), &CreatorList::statusChanged, status_, &QLabel::setText);
