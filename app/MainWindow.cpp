@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 
 #include "adverts/ui/AdvertsPanel.h"
+#include "app/ContextMenus.h"
+#include "app/InfoPagesDialog.h"
 #include "app/ScreenFit.h"
 #include "audio/DecoderEngine.h"
 #include "deck/ui/CentrePanel.h"
@@ -24,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -34,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -41,6 +45,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTableView>
 
 namespace {
 
@@ -210,6 +215,7 @@ void MainWindow::BuildControls() {
   BuildAdverts();
   BuildRemoteView();
   BuildPrograms();
+  menus_ = new ContextMenus(station_->Commands(), *songsPanel_, *advertsPanel_, *programsPanel_, this);
   DefineWindowCommands();
   ConnectCommands();
 
@@ -267,11 +273,6 @@ void MainWindow::BuildAdverts() {
     adverts_->setChecked(on);
     LayoutLists();
   });
-  // The window's own context menu holds "Enable Logos" (the adverts list's has "Disable").
-  auto* enable = new QAction(QStringLiteral("Enable Logos"), this);
-  connect(enable, &QAction::triggered, this, [this] { station_->Commands().Run(ConsoleCommand::AdvertsOn); });
-  addAction(enable);
-  setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void MainWindow::BuildPrograms() {
@@ -316,14 +317,6 @@ void MainWindow::BuildPrograms() {
     ensurePlay_->setChecked(on);
     ensurePlayIndicator_->setVisible(on);
   });
-  // The window's menu entries of the programs; the programs list has its own.
-  const auto entry = [this](const QString& text, ConsoleCommand command) {
-    auto* a = new QAction(text, this);
-    connect(a, &QAction::triggered, this, [this, command] { station_->Commands().Run(command); });
-    addAction(a);
-  };
-  entry(QStringLiteral("Enable Programs"), ConsoleCommand::ProgramsOn);
-  entry(QStringLiteral("Edit Programs"), ConsoleCommand::DayPrograms);
   LayoutLists();
 }
 
@@ -438,6 +431,11 @@ void MainWindow::DefineWindowCommands() {
   commands.Define(C::Options, [this](int) { OpenOptions(); });
   commands.Define(C::EngineInfo, [this](int) { OpenEngineInfo(); });
   commands.Define(C::DayPrograms, [this](int) { OpenDayProgramMaker(); });
+  commands.Define(C::InfoPages, [this](int) {
+    InfoPagesDialog pages(this);
+    pages.move(geometry().center() - pages.rect().center());
+    pages.exec();
+  });
 }
 
 void MainWindow::ConnectCommands() {
@@ -465,6 +463,7 @@ void MainWindow::ConnectCommands() {
   button("I", C::EngineInfo);
   button("O", C::Options);
   button("P", C::DayPrograms);
+  button(".", C::InfoPages);
 
   SongsCommands& list = station_->PlayList();
   connect(songsPanel_, &SongsListPanel::loadSelectedRequested, this, [&commands] { commands.Run(C::LoadSelected); });
@@ -475,16 +474,6 @@ void MainWindow::ConnectCommands() {
   connect(&station_->Profile(), &PlayListProfile::busyChanged, this, [this](bool on) { SetBusyCursor(kScanBusy, on); });
   connect(songsPanel_, &SongsListPanel::filesDropped, this,
           [&list](const QStringList& files) { list.Loader().DropFiles(files); });
-  const auto entry = [this](SongsListPanel::MenuEntry which, auto&& slot) {
-    connect(songsPanel_->Action(which), &QAction::triggered, this, slot);
-  };
-  entry(SongsListPanel::kLoadMp3Clips, [&list] { list.LoadClips(ClipLoader::kMp3); });
-  entry(SongsListPanel::kLoadPlayList, [&list] { list.LoadClips(ClipLoader::kPrl); });
-  entry(SongsListPanel::kImportM3u, [&list] { list.LoadClips(ClipLoader::kM3u); });
-  entry(SongsListPanel::kRemoveClip, [&commands] { commands.Run(C::RemoveClip); });
-  entry(SongsListPanel::kRenameSelected, [&list] { list.Rename(); });
-  entry(SongsListPanel::kSavePlayList, [&commands] { commands.Run(C::SavePlayList); });
-  entry(SongsListPanel::kAddToFavourites, [&commands] { commands.Run(C::AddToFavourites); });
 }
 
 void MainWindow::BuildToolButtons() {
@@ -570,6 +559,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::WindowDeactivate && watched == this) keyboard_.FocusLost();
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::ContextMenu)
+    return ContextMenuEvent(watched, event);
   QLineEdit* search = songsPanel_ ? songsPanel_->SearchField() : nullptr;
   if (watched == search && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     OnSearchFocus(event->type() == QEvent::FocusIn);
@@ -581,9 +572,33 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool inSearchBox = search && search->hasFocus();
   const KeyAction action = keyboard_.Handle(*static_cast<QKeyEvent*>(event), inSearchBox);
   if (event->type() == QEvent::KeyRelease) return false;
+  // The context-menu key opens the menu just inside the window's top-left corner.
+  if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+    menus_->Show(mapToGlobal(QPoint(5, 5)));
+    return true;
+  }
   station_->Commands().Run(action.command, action.deck);
   if (action.moveFocus) focusHolder_->setFocus();
   return !action.passOn;
+}
+
+bool MainWindow::ContextMenuEvent(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  if (event->type() == QEvent::MouseButtonPress) {
+    if (static_cast<QMouseEvent*>(event)->button() != Qt::RightButton) return false;
+    // Chosen before the click goes on, so the menu that follows is the list's.
+    const auto within = [widget](QWidget* list) { return list->isVisible() && (list == widget || list->isAncestorOf(widget)); };
+    if (within(songsPanel_->View())) menus_->Selector().Choose(ContextMenuSelector::kSongs);
+    if (within(advertsPanel_->View())) menus_->Selector().Choose(ContextMenuSelector::kLogos);
+    if (within(programsPanel_->View())) menus_->Selector().Choose(ContextMenuSelector::kPrograms);
+    return false;
+  }
+  // The search box keeps its own editing menu.
+  if (qobject_cast<QLineEdit*>(widget)) return false;
+  const auto* menu = static_cast<QContextMenuEvent*>(event);
+  menus_->Show(menu->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(QPoint(5, 5)) : menu->globalPos());
+  return true;
 }
 
 void MainWindow::OnSearchFocus(bool in) {

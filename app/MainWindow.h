@@ -13,6 +13,7 @@
 #include <memory>
 
 class AdvertsPanel;
+class ContextMenus;
 class DeckPanels;
 class ProgramsPanel;
 class QLabel;
@@ -44,6 +45,7 @@ class MainWindow : public QDialog {
   QPushButton* ProgramsButton() const { return programs_; }
   QPushButton* EnsurePlayButton() const { return ensurePlay_; }
   ProgramsPanel& ProgramsView() { return *programsPanel_; }
+  ContextMenus& Menus() { return *menus_; }
   bool ProgramsIndicatorShown() const;
   bool EnsurePlayIndicatorShown() const;
   // The Day Program Maker ("P", Ctrl+P, "Edit Programs"), modal.
@@ -92,6 +94,8 @@ class MainWindow : public QDialog {
   void DefineWindowCommands();
   void ConnectCommands();
   void OnSearchFocus(bool in);
+  // A right click on a list chooses its pop-up; a context-menu event shows the chosen one.
+  bool ContextMenuEvent(QObject* watched, QEvent* event);
   void FitWindowToScreen();
   void ShowToggles();
   enum BusySource : unsigned { kMixBusy = 1, kRemoteBusy = 2, kScanBusy = 4, kOptionsBusy = 8 };
@@ -112,6 +116,7 @@ class MainWindow : public QDialog {
   QPushButton* adverts_ = nullptr;
   QLabel* advertsIndicator_ = nullptr;
   ProgramsPanel* programsPanel_ = nullptr;
+  ContextMenus* menus_ = nullptr;
   QPushButton* programs_ = nullptr;
   QPushButton* ensurePlay_ = nullptr;
   QLabel* programsIndicator_ = nullptr;

@@ -27,7 +27,7 @@ enum class ConsoleCommand {
   Exit,            // Left Ctrl+X; Escape in the search box
   MasterUp,        // numeric +: master fader - 728 (louder)
   MasterDown,      // numeric -: master fader + 728
-  InfoPages,       // F2
+  InfoPages,       // F2; "."
   FocusSearch,     // F3 (status "KEYBOARD MODE: SERACH")
   FocusHidden,     // F4
   ProgramsOn,      // F5
@@ -44,6 +44,20 @@ enum class ConsoleCommand {
   PlayPause,       // a deck's "PLAY"
   ResetPlayer,     // a deck's "P"
   OpenIntoDeck,    // a deck's "Open"
+  // Context-menu entries without a key or tool button of their own.
+  LoadPlayList,    // "Load Play List": play lists offered first
+  ImportM3u,       // "Import m3u List": M3U lists offered first
+  RenameSelected,  // "Rename Selected"
+  PlayListEditor,  // "Play List Editor": starts KorvoPrl
+  LogosEditor,     // "Logos Editor": starts KorvoLogos
+  LoadBlockNow,    // "Load Block Now": manual, then the chosen block
+  ImportLogos,     // "Import Logos": an advert list
+  ImportAd,        // "Import AD": one spot
+  RemoveAd,        // "Remove AD"
+  ClearLogos,      // "Clear Logos List"
+  LoadProgramNow,  // "Load Program Now"
+  ReloadPrograms,  // "Re-Load Programs"
+  ClearPrograms,   // "Clear Programs"
   // What the remote control's buttons ask for beyond the above.
   CueAndPause,       // a deck's cue, then pause ("KEEP")
   ToggleMonitor,     // a deck's output: main / monitor ("OUT #1", "OUT #2")

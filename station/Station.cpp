@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "platform/PlayLog.h"
 #include "platform/SettingsStore.h"
+#include "platform/SystemServices.h"
 #include "platform/TimerIds.h"
 
 #include <QDir>
@@ -146,6 +147,20 @@ void Station::DefineCommands() {
   console_.Define(C::AdvertsOff, [this](int) { adverts_->SetAdvertsEnabled(false); });
   console_.Define(C::ProgramsOn, [this](int) { programs_->SetProgramsEnabled(true); });
   console_.Define(C::ProgramsOff, [this](int) { programs_->SetProgramsEnabled(false); });
+  console_.Define(C::LoadPlayList, [&list](int) { list.LoadClips(ClipLoader::kPrl); });
+  console_.Define(C::ImportM3u, [&list](int) { list.LoadClips(ClipLoader::kM3u); });
+  console_.Define(C::RenameSelected, [&list](int) { list.Rename(); });
+  // The companions are started by name; a failure to start them is not reported.
+  console_.Define(C::PlayListEditor, [this](int) { ctx_.system.StartProgram(QStringLiteral("KorvoPrl")); });
+  console_.Define(C::LogosEditor, [this](int) { ctx_.system.StartProgram(QStringLiteral("KorvoLogos")); });
+  console_.Define(C::LoadBlockNow, [this](int) { adverts_->LoadBlockNow(); });
+  console_.Define(C::ImportLogos, [this](int) { adverts_->OpenAdvertList(); });
+  console_.Define(C::ImportAd, [this](int) { adverts_->ImportAd(); });
+  console_.Define(C::RemoveAd, [this](int) { adverts_->RemoveAd(); });
+  console_.Define(C::ClearLogos, [this](int) { adverts_->Clear(); });
+  console_.Define(C::LoadProgramNow, [this](int) { programs_->LoadSelectedProgramNow(); });
+  console_.Define(C::ReloadPrograms, [this](int) { programs_->LoadProgramsTable(); });
+  console_.Define(C::ClearPrograms, [this](int) { programs_->ClearPrograms(); });
 }
 
 void Station::CreateDayPrograms() {

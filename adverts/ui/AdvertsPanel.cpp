@@ -68,16 +68,10 @@ void AdvertsPanel::BuildMenu() {
                                                       "Remove Block",   "Clear Logos List", "Disable Logos"};
   menu_ = new QMenu(this);
   for (int i = 0; i < kMenuEntryCount; ++i) actions_[i] = menu_->addAction(QString::fromLatin1(kTexts[i]));
-  connect(actions_[kLoadBlockNow], &QAction::triggered, &adverts_, &Adverts::LoadBlockNow);
-  connect(actions_[kImportLogos], &QAction::triggered, &adverts_, &Adverts::OpenAdvertList);
-  connect(actions_[kImportAd], &QAction::triggered, &adverts_, &Adverts::ImportAd);
-  connect(actions_[kRemoveAd], &QAction::triggered, &adverts_, &Adverts::RemoveAd);
   // "Remove Block" is offered but has never done anything.
-  connect(actions_[kClearLogosList], &QAction::triggered, &adverts_, &Adverts::Clear);
-  connect(actions_[kDisableLogos], &QAction::triggered, &adverts_, [this] { adverts_.SetAdvertsEnabled(false); });
-  view_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(view_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { menu_->popup(view_->viewport()->mapToGlobal(at)); });
+  actions_[kRemoveBlock]->setEnabled(false);
+  // The entries are routed, and the menu shown, by the window that holds the panel: one
+  // right click there chooses among all of its pop-ups.
 }
 
 void AdvertsPanel::BindModel() {

@@ -45,7 +45,7 @@ class AdvertsPanel : public QWidget {
   QComboBox* BlockListBox() const { return blocks_; }
   QLabel* StatusLabel() const { return status_; }
   QAction* Action(MenuEntry entry) const { return actions_[entry]; }
-  // The context menu the list shows on a right click; the window may show it itself.
+  // The list's pop-up; the window that holds the panel routes its entries and shows it.
   QMenu* ContextMenu() const { return menu_; }
 
  private:

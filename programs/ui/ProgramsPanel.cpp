@@ -37,11 +37,5 @@ ProgramsPanel::ProgramsPanel(ProgramScheduler& programs, QWidget* parent) : QWid
                                                       "Disable Programs"};
   menu_ = new QMenu(this);
   for (int i = 0; i < kMenuEntryCount; ++i) actions_[i] = menu_->addAction(QString::fromLatin1(kTexts[i]));
-  connect(actions_[kLoadProgramNow], &QAction::triggered, &programs_, &ProgramScheduler::LoadSelectedProgramNow);
-  connect(actions_[kReloadPrograms], &QAction::triggered, &programs_, [this] { programs_.LoadProgramsTable(); });
-  connect(actions_[kClearPrograms], &QAction::triggered, &programs_, &ProgramScheduler::ClearPrograms);
-  connect(actions_[kDisablePrograms], &QAction::triggered, &programs_, [this] { programs_.SetProgramsEnabled(false); });
-  view_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(view_, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& at) { menu_->popup(view_->viewport()->mapToGlobal(at)); });
+  // The window that holds the panel routes the entries and shows the menu.
 }

@@ -1,7 +1,8 @@
 // The programs list of the main window ("Play List", "---", "Time", "Suffle", "Program
-// Name"; only the time and the name show) and its context menu. A view of the station's
-// ProgramScheduler: it shows the rows, mirrors the selection and hands the menu entries
-// to the scheduler. Where it stands and whether it shows is the window's ("PRG").
+// Name"; only the time and the name show) and its context-menu pop-up. A view of the station's
+// ProgramScheduler: it shows the rows and mirrors the selection; the window that holds it
+// routes the pop-up's entries and shows it. Where it stands and whether it shows is the
+// window's ("PRG").
 #pragma once
 
 #include <QWidget>

@@ -173,11 +173,8 @@ void SongsListPanel::BuildActions() {
       "Load MP3 Clips", "Load Play List", "Import m3u List", "Remove Clip",     "Select Previws",
       "Select Next",    "Load Selected",  "Rename Selected", "Save Play List", "Add to favorites"};
   for (int i = 0; i < kMenuEntryCount; ++i) actions_[i] = new QAction(QString::fromLatin1(kTexts[i]), this);
-  connect(actions_[kSelectPrevious], &QAction::triggered, list_, &SongsList::SelectPrevious);
-  connect(actions_[kSelectNext], &QAction::triggered, list_, &SongsList::SelectNext);
-  connect(actions_[kLoadSelected], &QAction::triggered, this, &SongsListPanel::loadSelectedRequested);
-  view_->addActions(ContextActions());
-  view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  // The window that holds the panel routes the entries and shows them as its songs-list
+  // pop-up.
 }
 
 QList<QAction*> SongsListPanel::ContextActions() const {

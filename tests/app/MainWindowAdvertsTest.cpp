@@ -3,15 +3,19 @@
 #include "StationFixture.h"
 
 #include "adverts/ui/AdvertsPanel.h"
+#include "app/ContextMenus.h"
 #include "formats/EplWriter.h"
 #include "platform/TimerIds.h"
 #include "songs/ui/SongsListPanel.h"
 #include "station/SongsCommands.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +99,48 @@ TEST_F(AdvertsWindowTest, ADroppedListGoesOnAirTwoMinutesBeforeItsBlockWithTheAd
   EXPECT_FALSE(w->AdvertsButton()->isChecked());
   EXPECT_FALSE(w->Timers().IsRunning(timerid::kAdvertCheck));
   EXPECT_FALSE(w->AdvertsView().isVisibleTo(w.get()));
+}
+
+TEST_F(AdvertsWindowTest, TheLogosPopUpsEntriesActOnTheAdvertList) {
+  auto w = s.Open();
+  const QString epl = s.startFolder + QStringLiteral("day.epl");
+  const auto spot = [](const char* time, const char* code, const char* name) {
+    return AdvertSpot{QString::fromLatin1(time), QString::fromLatin1(code), QString::fromLatin1(name), QString()};
+  };
+  ASSERT_EQ(epl::SaveEpl(epl, QDate(2024, 3, 1),
+                         {spot("08:00", "LOGO1-1", "MORNING SPOT"), spot("12:30", "LOGO1-X", "NOON SPOT"),
+                          spot("08:00", "00000-S", "SECOND SPOT")}),
+            0);
+  Drop(*w, epl);
+  w->AdvertsButton()->click();
+  const AdvertList& list = w->StationState().AdvertSet().List();
+  ASSERT_EQ(list.Count(), 3);
+  const auto entry = [&w](const char* caption) {
+    QAction* a = w->Menus().Entry(ContextMenuSelector::kLogos, QString::fromLatin1(caption));
+    EXPECT_NE(a, nullptr) << caption;
+    return a;
+  };
+
+  // "Remove AD" acts on the row chosen in the list, and the choice stays on that row.
+  QTableView* view = w->AdvertsView().View();
+  view->selectionModel()->setCurrentIndex(view->model()->index(1, 0),
+                                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  entry("Remove AD")->trigger();
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.At(1).name, QStringLiteral("SECOND SPOT"));
+  EXPECT_EQ(view->selectionModel()->currentIndex().row(), 1);
+
+  entry("Remove Block")->trigger();  // greyed: nothing
+  EXPECT_EQ(list.Count(), 2);
+
+  entry("Clear Logos List")->trigger();  // the question is answered Yes
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(w->AdvertsView().BlockListBox()->count(), 0);
+
+  entry("Disable Logos")->trigger();
+  EXPECT_FALSE(w->StationState().AdvertSet().AdvertsEnabled());
+  EXPECT_FALSE(w->AdvertsButton()->isChecked());
+  EXPECT_FALSE(w->Timers().IsRunning(timerid::kAdvertCheck));
 }
 
 }  // namespace
