@@ -18,7 +18,7 @@ struct PageText {
 
 const PageText kPages[InfoPagesDialog::kPageCount] = {
     {"General", "KORVO XA: playout for a small station",
-     "Two decks play MP3 clips and crossfade by themselves by the chosen mix style.\n"
+     "Two decks play MP3 clips and crossfade by themselves by a mix style.\n"
      "The songs list on the left feeds them: LOAD NEXT loads the next clip into the\n"
      "free deck, MIX NEXT starts the crossfade when the playing clip nears its end.\n"
      "ADVS puts advert blocks into the list two minutes before their time; PRG\n"
@@ -99,7 +99,8 @@ QPixmap DrawPage(const PageText& page) {
 InfoPagesDialog::InfoPagesDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("InfoPages"));
   setFixedSize(kPageWidth + 16, kPageHeight + 48);
-  setStyleSheet(QStringLiteral("QDialog#InfoPages { background: #0c0f14; border: 1px solid #3a6ea8; }"));
+  setStyleSheet(QStringLiteral("QDialog#InfoPages { background: #0c0f14; border: 1px solid #3a6ea8; }"
+                              "QPushButton:checked { background: #3a6ea8; color: white; font-weight: bold; }"));
   auto* group = new QButtonGroup(this);
   group->setExclusive(true);
   int x = 8;
