@@ -271,6 +271,21 @@ TEST(ContextMenuSongs, SelectPreviousFromTheTopWrapsToTheLastClip) {
   EXPECT_EQ(list.SelectedRow(), 0);
 }
 
+// "R" without a port offers the Options dialog, through the same command as "O".
+TEST(RemoteButton, WithoutAPortItOffersTheOptionsAndSaysWhenNoneWasSet) {
+  TestStation st;
+  auto w = st.Open();
+  int options = 0;
+  w->StationState().Commands().Define(C::Options, [&options](int) { ++options; });
+  st.dialogs.answers.enqueue(Dialogs::Answer::Yes);
+  w->ToolButton(QStringLiteral("R"))->click();
+  EXPECT_EQ(options, 1);
+  ASSERT_GE(st.dialogs.Texts().size(), 2);
+  EXPECT_EQ(st.dialogs.Texts().at(st.dialogs.Texts().size() - 2),
+            QStringLiteral("NULL Port for Remote Control found\nDo you want to setup a Port now?"));
+  EXPECT_EQ(st.dialogs.Texts().last(), QStringLiteral("You didn't set a port\nRemote operates on COM1-COM4"));
+}
+
 TEST(InfoPages, OpenOnGeneralAndShowOnePageAtATime) {
   InfoPagesDialog pages;
   EXPECT_TRUE(pages.windowFlags() & Qt::FramelessWindowHint);
