@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 
 #include "adverts/ui/AdvertsPanel.h"
+#include "app/AutomationToggles.h"
 #include "app/ContextMenus.h"
 #include "app/InfoPagesDialog.h"
+#include "app/RemoteModeView.h"
 #include "app/ScreenFit.h"
+#include "app/StationHelp.h"
 #include "audio/DecoderEngine.h"
 #include "deck/ui/CentrePanel.h"
 #include "deck/ui/CheckOnLoadButton.h"
@@ -23,27 +26,19 @@
 #include "programs/ui/ProgramsPanel.h"
 #include "songs/ui/SongsListPanel.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTableView>
 
@@ -75,68 +70,6 @@ constexpr ToolButtonEntry kToolButtons[] = {
     {"X", "Exit"},
     {".", ""},
 };
-
-// The remote's mode pictures, one per mode: a badge in the mode's colour with its number
-// and what the buttons drive in it.
-QPixmap RemoteModePicture(int mode) {
-  struct Look {
-    const char* caption;
-    QColor colour;
-  };
-  static const Look kLooks[] = {{"MIX", QColor(0x2e, 0x9e, 0x4f)},
-                                {"PLAYER 1", QColor(0x2f, 0x7f, 0xd0)},
-                                {"PLAYER 2", QColor(0x8a, 0x4f, 0xd0)},
-                                {"EQ / VOL", QColor(0xd0, 0x8a, 0x1f)},
-                                {"AUTO", QColor(0xc8, 0x3c, 0x3c)}};
-  QPixmap picture(56, 36);
-  picture.fill(Qt::transparent);
-  if (mode < 1 || mode > 5) return picture;
-  const Look& look = kLooks[mode - 1];
-  QPainter p(&picture);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(look.colour.lighter(140));
-  p.setBrush(look.colour.darker(160));
-  p.drawRoundedRect(QRectF(0.5, 0.5, 55, 35), 5, 5);
-  p.setPen(look.colour.lighter(170));
-  QFont big = p.font();
-  big.setBold(true);
-  big.setPixelSize(16);
-  p.setFont(big);
-  p.drawText(QRect(0, 1, 56, 20), Qt::AlignCenter, QString::number(mode));
-  QFont small = big;
-  small.setPixelSize(9);
-  p.setFont(small);
-  p.drawText(QRect(0, 20, 56, 14), Qt::AlignCenter, QString::fromLatin1(look.caption));
-  return picture;
-}
-
-// The station folder's help index. A station folder without help pages first gets a copy
-// of the shipped ones: beside the programs in the build, under share/korvoxa when
-// installed (the programs live in lib/korvoxa there). The index is copied last, so a copy
-// cut short is done again next time; pages the station already has are left as they are.
-QString StationHelpIndex(const QString& startFolder) {
-  const QString folder = startFolder + QStringLiteral("OnLineHelp/");
-  const QString index = folder + QStringLiteral("index.htm");
-  if (QFile::exists(index)) return index;
-  const QDir programs(QCoreApplication::applicationDirPath());
-  for (const QString& place : {QStringLiteral("OnLineHelp"), QStringLiteral("../../share/korvoxa/OnLineHelp")}) {
-    const QDir shipped(programs.filePath(place));
-    if (!shipped.exists(QStringLiteral("index.htm"))) continue;
-    QDir().mkpath(folder);
-    QStringList names = shipped.entryList(QDir::Files, QDir::Name);
-    names.removeAll(QStringLiteral("index.htm"));
-    names << QStringLiteral("index.htm");
-    for (const QString& name : names) {
-      QFile in(shipped.filePath(name));
-      QSaveFile out(folder + name);
-      if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return index;
-      out.write(in.readAll());
-      if (!out.commit()) return index;
-    }
-    break;
-  }
-  return index;
-}
 
 }  // namespace
 
@@ -210,11 +143,13 @@ void MainWindow::BuildControls() {
   checkOnLoad->setStyleSheet(LampButtonStyle());
   checkOnLoad->show();
 
-  BuildSongsList();
-  BuildToggles();
-  BuildAdverts();
-  BuildRemoteView();
-  BuildPrograms();
+  BuildLists();
+  toggles_ = new AutomationToggles(*station_, this);
+  connect(toggles_, &AutomationToggles::listsChanged, this, &MainWindow::LayoutLists);
+  LayoutLists();
+  connect(&station_->Mix(), &AutoMix::busyChanged, this, [this](bool on) { SetBusyCursor(kMixBusy, on); });
+  new RemoteModeView(*station_, this);
+  connect(station_.get(), &Station::remoteBusyChanged, this, [this](bool on) { SetBusyCursor(kRemoteBusy, on); });
   menus_ = new ContextMenus(station_->Commands(), *songsPanel_, *advertsPanel_, *programsPanel_, this);
   DefineWindowCommands();
   ConnectCommands();
@@ -222,102 +157,12 @@ void MainWindow::BuildControls() {
   qApp->installEventFilter(this);
 }
 
-void MainWindow::BuildSongsList() {
+void MainWindow::BuildLists() {
   songsPanel_ = new SongsListPanel(station_->Songs(), [this](const QString& text) { SetStatus(text); }, this);
-  songsPanel_->setGeometry(6, 28, 220, 546);
   // Read-only until it has the focus: in mix mode keys are console commands.
   songsPanel_->SearchField()->setReadOnly(true);
-}
-
-void MainWindow::BuildToggles() {
-  const auto toggle = [this](const QString& caption, const QString& tip) {
-    auto* b = new QPushButton(caption, this);
-    b->setCheckable(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(tip);
-    b->setStyleSheet(LampButtonStyle());
-    return b;
-  };
-  loadNext_ = toggle(QStringLiteral("LOAD NEXT"), QStringLiteral("Auto Load next clip"));
-  mixNext_ = toggle(QStringLiteral("MIX NEXT"), QStringLiteral("Auto Mix next clip"));
-  loadNext_->setGeometry(568, 396, 110, 24);
-  mixNext_->setGeometry(568, 424, 110, 24);
-  AutoMix& mix = station_->Mix();
-  connect(loadNext_, &QPushButton::toggled, &mix, &AutoMix::SetLoadNext);
-  connect(mixNext_, &QPushButton::toggled, &mix, &AutoMix::SetMixNext);
-  connect(&mix, &AutoMix::togglesChanged, this, &MainWindow::ShowToggles);
-  connect(&mix, &AutoMix::busyChanged, this, [this](bool on) { SetBusyCursor(kMixBusy, on); });
-  ShowToggles();
-}
-
-void MainWindow::BuildAdverts() {
-  Adverts& adverts = station_->AdvertSet();
-  advertsPanel_ = new AdvertsPanel(adverts, this);
-  adverts_ = new QPushButton(QStringLiteral("ADVS"), this);
-  adverts_->setCheckable(true);
-  adverts_->setFocusPolicy(Qt::NoFocus);
-  adverts_->setToolTip(QStringLiteral("Advertisments"));
-  adverts_->setStyleSheet(LampButtonStyle());
-  adverts_->setGeometry(568, 452, 110, 24);
-  connect(adverts_, &QPushButton::clicked, &adverts, &Adverts::SetAdvertsEnabled);
-
-  advertsIndicator_ = new QLabel(QStringLiteral("ADS"), this);
-  advertsIndicator_->setObjectName(QStringLiteral("AdvertsIndicator"));
-  advertsIndicator_->setToolTip(QStringLiteral("Adverts Enabled"));
-  advertsIndicator_->setGeometry(722, 578, 34, 18);
-  advertsIndicator_->setAlignment(Qt::AlignCenter);
-  advertsIndicator_->setStyleSheet(QStringLiteral("color: #50c0ff; font-weight: bold;"));
-
-  connect(&adverts, &Adverts::advertsEnabledChanged, this, [this](bool on) {
-    const QSignalBlocker block(adverts_);
-    adverts_->setChecked(on);
-    LayoutLists();
-  });
-}
-
-void MainWindow::BuildPrograms() {
-  ProgramScheduler& programs = station_->Programs();
-  EnsurePlay& ensure = station_->Ensure();
-  programsPanel_ = new ProgramsPanel(programs, this);
-  const auto toggle = [this](const QString& caption, const QString& tip, const QRect& at) {
-    auto* b = new QPushButton(caption, this);
-    b->setCheckable(true);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(tip);
-    b->setStyleSheet(LampButtonStyle());
-    b->setGeometry(at);
-    return b;
-  };
-  // Under "ADVS", the other automation toggles.
-  ensurePlay_ = toggle(QStringLiteral("EP"), QStringLiteral("Ensure Play"), {568, 480, 54, 24});
-  programs_ = toggle(QStringLiteral("PRG"), QStringLiteral("Enable Selected Play Lists Programing"), {624, 480, 54, 24});
-  connect(programs_, &QPushButton::clicked, &programs, &ProgramScheduler::SetProgramsEnabled);
-  connect(ensurePlay_, &QPushButton::clicked, &ensure, &EnsurePlay::SetEnsurePlay);
-
-  const auto indicator = [this](const QString& text, const QString& tip, int x) {
-    auto* l = new QLabel(text, this);
-    l->setToolTip(tip);
-    l->setGeometry(x, 578, 34, 18);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("color: #60e060; font-weight: bold;"));
-    l->hide();
-    return l;
-  };
-  programsIndicator_ = indicator(QStringLiteral("PRG"), QStringLiteral("Programs Loaded"), 684);
-  programsIndicator_->setObjectName(QStringLiteral("ProgramsIndicator"));
-  ensurePlayIndicator_ = indicator(QStringLiteral("EP"), QStringLiteral("Ensure Play"), 646);
-  ensurePlayIndicator_->setObjectName(QStringLiteral("EnsurePlayIndicator"));
-
-  connect(&programs, &ProgramScheduler::programsEnabledChanged, this, [this](bool on) {
-    programs_->setChecked(on);
-    programsIndicator_->setVisible(on);
-    LayoutLists();
-  });
-  connect(&ensure, &EnsurePlay::ensurePlayChanged, this, [this](bool on) {
-    ensurePlay_->setChecked(on);
-    ensurePlayIndicator_->setVisible(on);
-  });
-  LayoutLists();
+  advertsPanel_ = new AdvertsPanel(station_->AdvertSet(), this);
+  programsPanel_ = new ProgramsPanel(station_->Programs(), this);
 }
 
 void MainWindow::LayoutLists() {
@@ -328,24 +173,19 @@ void MainWindow::LayoutLists() {
   constexpr int kLeft = 6, kTop = 28, kWidth = 220, kHeight = 546, kSongs = 400, kGap = 4;
   constexpr int kBelow = kHeight - kSongs - kGap, kSharedPrograms = 56;
   const bool advertsOn = station_->AdvertSet().AdvertsEnabled();
-  const bool programsOn = programsPanel_ && station_->Programs().ProgramsEnabled();
+  const bool programsOn = station_->Programs().ProgramsEnabled();
   const int programsHeight = advertsOn ? kSharedPrograms : kBelow;
   const int advertsHeight = programsOn ? kBelow - kSharedPrograms - kGap : kBelow;
   const int songsHeight = advertsOn || programsOn ? kSongs : kHeight;
   songsPanel_->setGeometry(kLeft, kTop, kWidth, songsHeight);
   int y = kTop + songsHeight + kGap;
-  if (programsPanel_) {
-    programsPanel_->setGeometry(kLeft, y, kWidth, programsHeight);
-    programsPanel_->setVisible(programsOn);
-    if (programsOn) y += programsHeight + kGap;
-  }
+  programsPanel_->setGeometry(kLeft, y, kWidth, programsHeight);
+  programsPanel_->setVisible(programsOn);
+  if (programsOn) y += programsHeight + kGap;
   advertsPanel_->setGeometry(kLeft, y, kWidth, advertsHeight);
   advertsPanel_->setVisible(advertsOn);
-  advertsIndicator_->setVisible(advertsOn);
 }
 
-bool MainWindow::ProgramsIndicatorShown() const { return !programsIndicator_->isHidden(); }
-bool MainWindow::EnsurePlayIndicatorShown() const { return !ensurePlayIndicator_->isHidden(); }
 
 void MainWindow::OpenDayProgramMaker() {
   const auto maker = station_->NewDayProgramMaker([this] { station_->Commands().Run(ConsoleCommand::Help); });
@@ -353,17 +193,6 @@ void MainWindow::OpenDayProgramMaker() {
   dialog.exec();
 }
 
-bool MainWindow::AdvertsIndicatorShown() const { return !advertsIndicator_->isHidden(); }
-
-void MainWindow::ShowToggles() {
-  const AutoMix& mix = station_->Mix();
-  const QSignalBlocker a(loadNext_);
-  const QSignalBlocker b(mixNext_);
-  loadNext_->setChecked(mix.LoadNext());
-  // Automatic mixing needs automatic loading: MIX NEXT waits for LOAD NEXT.
-  mixNext_->setEnabled(mix.MixNextEnabled());
-  mixNext_->setChecked(mix.MixNextShown());
-}
 
 void MainWindow::SetBusyCursor(unsigned source, bool on) {
   // One wait cursor however many jobs want it; it goes when the last of them ends.
@@ -375,36 +204,6 @@ void MainWindow::SetBusyCursor(unsigned source, bool on) {
     QApplication::setOverrideCursor(Qt::BusyCursor);
   else
     QApplication::restoreOverrideCursor();
-}
-
-void MainWindow::BuildRemoteView() {
-  remoteModeText_ = new QLabel(this);
-  remoteModeText_->setObjectName(QStringLiteral("RemoteModeText"));
-  remoteModeText_->setGeometry(684, 364, 110, 128);
-  remoteModeText_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  remoteModeText_->setStyleSheet(QStringLiteral("color: #9fdc9f; font: 10px monospace;"));
-  remoteModePicture_ = new QLabel(this);
-  remoteModePicture_->setObjectName(QStringLiteral("RemoteModePicture"));
-  remoteModePicture_->setGeometry(684, 496, 56, 36);
-  remoteActive_ = new QLabel(QStringLiteral("REMOTE"), this);
-  remoteActive_->setObjectName(QStringLiteral("RemoteActive"));
-  remoteActive_->setToolTip(QStringLiteral("Remote Control"));
-  remoteActive_->setGeometry(744, 496, 50, 36);
-  remoteActive_->setAlignment(Qt::AlignCenter);
-  remoteActive_->setStyleSheet(
-      QStringLiteral("color: #101010; background: #ffb000; border-radius: 4px; font: bold 10px;"));
-  remoteActive_->hide();
-  connect(&station_->RemoteButtons(), &RemoteModes::displayChanged, this, &MainWindow::ShowRemoteMode);
-  connect(&station_->Remote(), &RemoteControl::remoteOpenChanged, remoteActive_, &QLabel::setVisible);
-  connect(station_.get(), &Station::remoteBusyChanged, this, [this](bool on) { SetBusyCursor(kRemoteBusy, on); });
-  ShowRemoteMode();
-}
-
-void MainWindow::ShowRemoteMode() {
-  const RemoteModes& modes = station_->RemoteButtons();
-  remoteModeText_->setText(modes.ModeText());
-  remoteModePicture_->setPixmap(RemoteModePicture(modes.ShownPicture()));
-  remoteModePicture_->setVisible(modes.ShownPicture() != 0);
 }
 
 void MainWindow::DefineWindowCommands() {
@@ -609,6 +408,14 @@ void MainWindow::OnSearchFocus(bool in) {
 QString MainWindow::ClockText() const { return clock_->text(); }
 QString MainWindow::StatusText() const { return status_->text(); }
 bool MainWindow::PlayLogIndicatorShown() const { return !playLogIndicator_->isHidden(); }
+QPushButton* MainWindow::LoadNextButton() const { return toggles_->LoadNext(); }
+QPushButton* MainWindow::MixNextButton() const { return toggles_->MixNext(); }
+QPushButton* MainWindow::AdvertsButton() const { return toggles_->Adverts(); }
+QPushButton* MainWindow::ProgramsButton() const { return toggles_->Programs(); }
+QPushButton* MainWindow::EnsurePlayButton() const { return toggles_->EnsurePlay(); }
+bool MainWindow::AdvertsIndicatorShown() const { return toggles_->AdvertsLampShown(); }
+bool MainWindow::ProgramsIndicatorShown() const { return toggles_->ProgramsLampShown(); }
+bool MainWindow::EnsurePlayIndicatorShown() const { return toggles_->EnsurePlayLampShown(); }
 
 void MainWindow::OpenOptions() {
   // The dialog reads the settings again: the deck values must be the current ones.

@@ -13,6 +13,7 @@
 #include <memory>
 
 class AdvertsPanel;
+class AutomationToggles;
 class ContextMenus;
 class DeckPanels;
 class ProgramsPanel;
@@ -38,12 +39,12 @@ class MainWindow : public QDialog {
   void SetStatus(const QString& text) { station_->SetStatus(text); }
   QString ClockText() const;
   QPushButton* ToolButton(const QString& caption) const { return toolButtons_.value(caption); }
-  QPushButton* LoadNextButton() const { return loadNext_; }
-  QPushButton* MixNextButton() const { return mixNext_; }
-  QPushButton* AdvertsButton() const { return adverts_; }
+  QPushButton* LoadNextButton() const;
+  QPushButton* MixNextButton() const;
+  QPushButton* AdvertsButton() const;
   AdvertsPanel& AdvertsView() { return *advertsPanel_; }
-  QPushButton* ProgramsButton() const { return programs_; }
-  QPushButton* EnsurePlayButton() const { return ensurePlay_; }
+  QPushButton* ProgramsButton() const;
+  QPushButton* EnsurePlayButton() const;
   ProgramsPanel& ProgramsView() { return *programsPanel_; }
   ContextMenus& Menus() { return *menus_; }
   bool ProgramsIndicatorShown() const;
@@ -85,10 +86,8 @@ class MainWindow : public QDialog {
  private:
   void BuildControls();
   void BuildToolButtons();
-  void BuildSongsList();
-  void BuildToggles();
-  void BuildAdverts();
-  void BuildPrograms();
+  // The songs list and the adverts and programs lists below it.
+  void BuildLists();
   // Places the songs list and the lists below it for the "ADVS" and "PRG" toggles.
   void LayoutLists();
   void DefineWindowCommands();
@@ -97,12 +96,8 @@ class MainWindow : public QDialog {
   // A right click on a list chooses its pop-up; a context-menu event shows the chosen one.
   bool ContextMenuEvent(QObject* watched, QEvent* event);
   void FitWindowToScreen();
-  void ShowToggles();
   enum BusySource : unsigned { kMixBusy = 1, kRemoteBusy = 2, kScanBusy = 4, kOptionsBusy = 8 };
   void SetBusyCursor(unsigned source, bool on);
-  // The remote control: its mode text, the mode picture and the remote-active lamp.
-  void BuildRemoteView();
-  void ShowRemoteMode();
 
   AppContext& ctx_;
   std::unique_ptr<Station> station_;
@@ -111,25 +106,15 @@ class MainWindow : public QDialog {
   AdvertsPanel* advertsPanel_ = nullptr;
   KeyboardMap keyboard_;
   QPushButton* focusHolder_ = nullptr;
-  QPushButton* loadNext_ = nullptr;
-  QPushButton* mixNext_ = nullptr;
-  QPushButton* adverts_ = nullptr;
-  QLabel* advertsIndicator_ = nullptr;
   ProgramsPanel* programsPanel_ = nullptr;
   ContextMenus* menus_ = nullptr;
-  QPushButton* programs_ = nullptr;
-  QPushButton* ensurePlay_ = nullptr;
-  QLabel* programsIndicator_ = nullptr;
-  QLabel* ensurePlayIndicator_ = nullptr;
+  AutomationToggles* toggles_ = nullptr;
 
   QLabel* status_ = nullptr;
   QLabel* startDir_ = nullptr;
   QLabel* playLogIndicator_ = nullptr;
   QLabel* clock_ = nullptr;
   QMap<QString, QPushButton*> toolButtons_;
-  QLabel* remoteModeText_ = nullptr;
-  QLabel* remoteModePicture_ = nullptr;
-  QLabel* remoteActive_ = nullptr;
 
   QSize screenAtStart_;
   bool displayModeChanged_ = false;
