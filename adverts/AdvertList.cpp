@@ -6,39 +6,26 @@
 
 AdvertList::AdvertList(PlayLog& log, QObject* parent) : QObject(parent), log_(log) {
   // The selection follows its row as rows come and go, as a list control's does.
-  connect(&model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
-    if (selected_ >= first) selected_ += last - first + 1;
-  });
+  connect(&model_, &QAbstractItemModel::rowsInserted, this,
+          [this](const QModelIndex&, int first, int last) { selection_.RowsInserted(first, last); });
   connect(&model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
-    if (selected_ < first) return;
-    if (selected_ > last) {
-      selected_ -= last - first + 1;
-      return;
-    }
-    selected_ = -1;
-    emit selectionChanged(-1);
+    if (selection_.RowsRemoved(first, last)) emit selectionChanged(-1);
   });
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
-    selected_ = -1;
+    selection_.Clear();
     emit selectionChanged(-1);
   });
 }
 
 int AdvertList::CurrentRow() {
-  if (Count() == 0) return -1;
-  int row = SelectedRow();
-  if (row < 0) {
-    row = topRow_ ? topRow_() : 0;
-    if (row < 0 || row >= Count()) row = 0;
-    SelectRow(row);
-  }
+  const bool chosen = SelectedRow() >= 0;
+  const int row = selection_.RowToActOn(Count());
+  if (!chosen && row >= 0) emit selectionChanged(row);
   return row;
 }
 
 void AdvertList::SelectRow(int row) {
-  if (row < 0 || row >= Count()) return;
-  selected_ = row;
-  emit selectionChanged(row);
+  if (selection_.Choose(row, Count())) emit selectionChanged(row);
 }
 
 void AdvertList::RemoveBlockAt(int index) {

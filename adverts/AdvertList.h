@@ -11,6 +11,7 @@
 
 #include "adverts/AdvertListModel.h"
 #include "adverts/BlockList.h"
+#include "platform/ListSelection.h"
 
 class PlayLog;
 
@@ -28,13 +29,13 @@ class AdvertList : public QObject {
   // The selected row, else the topmost visible row (which then becomes selected); -1 when
   // the list is empty.
   int CurrentRow();
-  int SelectedRow() const { return selected_ >= 0 && selected_ < Count() ? selected_ : -1; }
+  int SelectedRow() const { return selection_.Row(Count()); }
   // Selects the row; the view scrolls it into view.
   void SelectRow(int row);
   // The view's own selection moved (a click): taken without a signal back.
-  void NoteSelected(int row) { selected_ = row >= 0 && row < Count() ? row : -1; }
+  void NoteSelected(int row) { selection_.Note(row, Count()); }
   // The topmost visible row of the view; without one the top is row 0.
-  void SetTopRowSource(std::function<int()> topRow) { topRow_ = std::move(topRow); }
+  void SetTopRowSource(std::function<int()> topRow) { selection_.SetTopRowSource(std::move(topRow)); }
 
   void InsertRow(int row, AdvertSpot spot) { model_.Insert(row, std::move(spot)); }
   bool RemoveRow(int row) { return model_.Remove(row); }
@@ -76,8 +77,7 @@ class AdvertList : public QObject {
   PlayLog& log_;
   AdvertListModel model_;
   BlockList blocks_;
-  std::function<int()> topRow_;
-  int selected_ = -1;
+  ListSelection selection_;
   bool manual_ = false;
   bool loadBlockEnabled_ = false;
   bool blockListEnabled_ = true;

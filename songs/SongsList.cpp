@@ -8,50 +8,30 @@ SongsList::SongsList(PlayLog& log, QObject* parent)
   header_.Reset();
   // The selection follows its clip as rows come and go, as a list control's does.
   connect(&model_, &QAbstractItemModel::rowsInserted, this,
-          [this](const QModelIndex&, int first, int last) { OnRowsInserted(first, last); });
-  connect(&model_, &QAbstractItemModel::rowsRemoved, this,
-          [this](const QModelIndex&, int first, int last) { OnRowsRemoved(first, last); });
+          [this](const QModelIndex&, int first, int last) { selection_.RowsInserted(first, last); });
+  connect(&model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+    if (selection_.RowsRemoved(first, last)) emit selectionChanged(-1);
+  });
   connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
-    selected_ = -1;
+    selection_.Clear();
     emit selectionChanged(-1);
   });
 }
 
-void SongsList::OnRowsInserted(int first, int last) {
-  if (selected_ >= first) selected_ += last - first + 1;
-}
-
-void SongsList::OnRowsRemoved(int first, int last) {
-  if (selected_ < first) return;
-  if (selected_ > last) {
-    selected_ -= last - first + 1;
-  } else {
-    selected_ = -1;
-    emit selectionChanged(-1);
-  }
-}
-
-int SongsList::SelectedRow() const { return selected_ >= 0 && selected_ < Count() ? selected_ : -1; }
+int SongsList::SelectedRow() const { return selection_.Row(Count()); }
 
 int SongsList::CurrentItem() {
-  if (Count() == 0) return -1;
-  int row = SelectedRow();
-  if (row < 0) {
-    row = topRow_ ? topRow_() : 0;
-    // A view that was never laid out has no visible rows; its top is the first row.
-    if (row < 0 || row >= Count()) row = 0;
-  }
-  SelectItem(row);
+  const int row = selection_.RowToActOn(Count());
+  // Shown as chosen again even when it was: the view scrolls to it.
+  if (row >= 0) emit selectionChanged(row);
   return row;
 }
 
 void SongsList::SelectItem(int row) {
-  if (row < 0 || row >= Count()) return;
-  selected_ = row;
-  emit selectionChanged(row);
+  if (selection_.Choose(row, Count())) emit selectionChanged(row);
 }
 
-void SongsList::NoteSelected(int row) { selected_ = row >= 0 && row < Count() ? row : -1; }
+void SongsList::NoteSelected(int row) { selection_.Note(row, Count()); }
 
 void SongsList::ShowRow(int row) {
   if (row >= 0 && row < Count()) emit showRowRequested(row);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "formats/PrlPlayList.h"
+#include "platform/ListSelection.h"
 #include "songs/SongsListModel.h"
 
 #include <QObject>
@@ -33,7 +34,7 @@ class SongsList : public QObject {
   // The view's own selection moved (a click): taken without a signal back.
   void NoteSelected(int row);
   // The topmost visible row of the view that shows the list; without one the top is row 0.
-  void SetTopRowSource(std::function<int()> topRow) { topRow_ = std::move(topRow); }
+  void SetTopRowSource(std::function<int()> topRow) { selection_.SetTopRowSource(std::move(topRow)); }
   // Brings the row into view without selecting it.
   void ShowRow(int row);
   // Move to the next / previous row, wrapping round; nothing on an empty list.
@@ -72,13 +73,9 @@ class SongsList : public QObject {
   void busyChanged(bool busy);
 
  private:
-  void OnRowsInserted(int first, int last);
-  void OnRowsRemoved(int first, int last);
-
   SongsListModel model_;
   PlayLog& log_;
-  std::function<int()> topRow_;
-  int selected_ = -1;
+  ListSelection selection_;
   bool busy_ = false;
   QString clipInfo_;
   QString listDuration_;

@@ -84,7 +84,7 @@ void LogosPlayList::Insert(int row, PlayListRow r) {
   beginInsertRows({}, row, row);
   rows_.insert(row, std::move(r));
   endInsertRows();
-  if (selected_ >= row) ++selected_;
+  selection_.RowsInserted(row, row);
 }
 
 bool LogosPlayList::Remove(int row) {
@@ -92,12 +92,7 @@ bool LogosPlayList::Remove(int row) {
   beginRemoveRows({}, row, row);
   rows_.removeAt(row);
   endRemoveRows();
-  if (selected_ > row) {
-    --selected_;
-  } else if (selected_ == row) {
-    selected_ = -1;
-    emit selectionChanged(-1);
-  }
+  if (selection_.RowsRemoved(row, row)) emit selectionChanged(-1);
   return true;
 }
 
@@ -114,7 +109,7 @@ void LogosPlayList::Clear() {
   beginResetModel();
   rows_.clear();
   endResetModel();
-  selected_ = -1;
+  selection_.Clear();
   emit selectionChanged(-1);
 }
 
@@ -152,20 +147,14 @@ int LogosPlayList::References(int row) const {
 }
 
 int LogosPlayList::TargetRow() {
-  if (Count() == 0) return -1;
-  int row = SelectedRow();
-  if (row < 0) {
-    row = topRow_ ? topRow_() : 0;
-    if (row < 0 || row >= Count()) row = 0;
-    SelectRow(row);
-  }
+  const bool chosen = SelectedRow() >= 0;
+  const int row = selection_.RowToActOn(Count());
+  if (!chosen && row >= 0) emit selectionChanged(row);
   return row;
 }
 
 void LogosPlayList::SelectRow(int row) {
-  if (row < 0 || row >= Count()) return;
-  selected_ = row;
-  emit selectionChanged(row);
+  if (selection_.Choose(row, Count())) emit selectionChanged(row);
 }
 
 void LogosPlayList::AddBlockTime(const QString& time) {

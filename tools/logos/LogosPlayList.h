@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "formats/AdvertSpot.h"
+#include "platform/ListSelection.h"
 
 enum class InsertRule { FirstInBlock, LastInBlock, Selected };
 
@@ -74,11 +75,11 @@ class LogosPlayList : public QAbstractTableModel {
   // The selected row, else the topmost visible row (which then becomes selected); -1 when
   // the list is empty.
   int TargetRow();
-  int SelectedRow() const { return selected_ >= 0 && selected_ < Count() ? selected_ : -1; }
+  int SelectedRow() const { return selection_.Row(Count()); }
   void SelectRow(int row);
   // The view's own selection moved (a click): taken without a signal back.
-  void NoteSelected(int row) { selected_ = row >= 0 && row < Count() ? row : -1; }
-  void SetTopRowSource(std::function<int()> topRow) { topRow_ = std::move(topRow); }
+  void NoteSelected(int row) { selection_.Note(row, Count()); }
+  void SetTopRowSource(std::function<int()> topRow) { selection_.SetTopRowSource(std::move(topRow)); }
 
   // The distinct block times of the EPL files read, in file order.
   const QStringList& BlockTimes() const { return blockTimes_; }
@@ -93,6 +94,5 @@ class LogosPlayList : public QAbstractTableModel {
 
   QList<PlayListRow> rows_;
   QStringList blockTimes_;
-  std::function<int()> topRow_;
-  int selected_ = -1;
+  ListSelection selection_;
 };
