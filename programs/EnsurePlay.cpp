@@ -5,7 +5,6 @@
 
 #include "adverts/Adverts.h"
 #include "formats/PrlReader.h"
-#include "formats/PrlWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/PlayLog.h"
 #include "platform/TimerIds.h"
@@ -14,11 +13,11 @@
 #include "programs/SnapshotFiles.h"
 #include "songs/ClipLoader.h"
 #include "songs/SongsList.h"
+#include "songs/SongsListFile.h"
 
 namespace {
 
 constexpr int kTickPeriodMs = 4000;
-constexpr int kDisplayDurationChars = 20;
 
 }  // namespace
 
@@ -74,13 +73,8 @@ void EnsurePlay::SetEnsurePlay(bool on) {
 
 void EnsurePlay::SaveSongsSnapshot() {
   const QString path = SongsSnapshotPath();
-  QList<PrlClip> clips;
-  clips.reserve(songs_.Count());
-  for (const ClipEntry& e : songs_.Model().Rows()) clips.push_back(PrlClip{e.duration, e.path});
-  PrlSaveValues values;
-  values.listDuration = songs_.ListDuration().left(kDisplayDurationChars);
   QStringList leftOut;
-  if (prl::SavePrl(path, PrlWriterKind::MainSave, clips, values, &leftOut) != 0) {
+  if (SaveSongsList(songs_, path, &leftOut) != 0) {
     dialogs_.Message(path, QStringLiteral("KORVO couldn't create out file"), Dialogs::Icon::Warning);
     return;
   }

@@ -1,10 +1,10 @@
 #include "songs/PlayListTools.h"
 
-#include "formats/PrlWriter.h"
 #include "platform/Dialogs.h"
 #include "platform/PlayLog.h"
 #include "songs/RememberedFolders.h"
 #include "songs/SongsList.h"
+#include "songs/SongsListFile.h"
 #include "songs/StatusTexts.h"
 
 #include <QFileInfo>
@@ -48,13 +48,8 @@ int PlayListTools::SavePlayList() {
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".prl");
   folders_.playListFolder = FolderOfPath(path);
 
-  QList<PrlClip> clips;
-  clips.reserve(list_.Count());
-  for (const ClipEntry& e : list_.Model().Rows()) clips.push_back(PrlClip{e.duration, e.path});
-  PrlSaveValues values;
-  values.listDuration = list_.ListDuration().left(20);
   QStringList leftOut;
-  if (prl::SavePrl(path, PrlWriterKind::MainSave, clips, values, &leftOut) != 0) {
+  if (SaveSongsList(list_, path, &leftOut) != 0) {
     dialogs_.Message(path, QStringLiteral("KORVO couldn't create out file"), Dialogs::Icon::Warning);
     return -1;
   }
