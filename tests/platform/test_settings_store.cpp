@@ -162,6 +162,38 @@ TEST_F(SettingsStoreTest, AwkwardValuesRoundTripByteForByte) {
   EXPECT_EQ(SettingsStore(IniPath()).ReadSettingValue(QStringLiteral("two")), kNotOpen);
 }
 
+// Values of hand-written or foreign groups keep their names when another value is
+// written and the whole file is written back.
+TEST_F(SettingsStoreTest, GroupsKeepTheirValuesWhenTheFileIsWrittenBack) {
+  struct Case {
+    const char* file;
+    const char* name;  // how the value is asked for
+    const char* value;
+  } cases[] = {
+      {"[%General]\nk=v\n", "General/k", "v"},       // a group named General, as Qt writes it
+      {"[General\\sub]\nk=v\n", "General/sub/k", "v"},
+      {"[general\\sub]\nk=v\n", "general/sub/k", "v"},
+      {"[a\\]\nk=v\n", "a/k", "v"},                 // empty parts of a name are dropped
+      {"[General]\n\\\\k=v\n", "k", "v"},
+      {"[General]\nk\\=v\n", "k", "v"},
+  };
+  for (const Case& c : cases) {
+    WriteRaw(QByteArray(c.file) + "\n[General]\nFPS=25\n");
+    EXPECT_EQ(SettingsStore(IniPath()).ReadSettingValue(QString::fromLatin1(c.name)), c.value) << c.file;
+    SettingsStore(IniPath()).WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
+    SettingsStore store(IniPath());
+    EXPECT_EQ(store.ReadSettingValue(QString::fromLatin1(c.name)), c.value) << c.file;
+    EXPECT_EQ(store.ReadSettingValue(QStringLiteral("FPS")), "25") << c.file;
+    EXPECT_EQ(store.ReadSettingValue(QStringLiteral("Keep Play Log")), "1") << c.file;
+  }
+  // A name of nothing but slashes names nothing; it is not written back.
+  WriteRaw("[General]\n\\\\=lost\nFPS=25\n");
+  SettingsStore(IniPath()).WriteSettingValue(QStringLiteral("Keep Play Log"), QStringLiteral("1"));
+  QFile f(IniPath());
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(f.readAll().contains("lost"));
+}
+
 // A first start: every value of the table reads as its fallback; the typed writes keep
 // the text forms the other programs read.
 TEST_F(SettingsStoreTest, TypedTableFallbacksAndTextForms) {
