@@ -14,6 +14,7 @@ constexpr char kHex[] = "0123456789ABCDEF";
 // '/' as '\', anything else as %XX or %UXXXX.
 QByteArray EscapedName(const QString& name) {
   QByteArray out;
+  out.reserve(name.size());
   for (const QChar c : name) {
     const char16_t u = c.unicode();
     if (u == u'/') {
@@ -43,7 +44,9 @@ int HexValue(QChar c) {
 
 // The other way; a '%' that starts no valid escape stays as it is.
 QString UnescapedName(QStringView text) {
+  if (!text.contains(u'%') && !text.contains(u'\\')) return text.toString();
   QString out;
+  out.reserve(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     if (c == u'\\') {
