@@ -31,6 +31,9 @@ float MasterToGain(int value) {
 
 namespace {
 
+// Source frames handed to the converter beyond a block's exact need (rounding).
+constexpr int kResampleSlack = 2;
+
 // Takes up a flush the decode thread published (a seek, a new clip, an output reset);
 // true when there was one.
 bool ServiceFlush(Voice& v) {
@@ -76,6 +79,11 @@ int Pull(Voice& v, float* dst, int frames, double ratio, int64_t end, bool ended
     int n = 0;
     const float* src = v.ring.Contiguous(end, &n);
     if (n == 0 && !ended) break;
+    // Only about what this block needs: handed the whole ring, the converter takes as much
+    // as its own buffer holds (more than the ring's 0.4 s), so the ring runs empty at once
+    // and a later block that finds the converter short before the decoder refills plays
+    // silence: a 10 ms drop-out every second or so on any clip not at the output's rate.
+    n = std::min(n, int(std::ceil((frames - produced) / ratio)) + kResampleSlack);
     SRC_DATA d{};
     d.data_in = src;
     d.data_out = dst + produced * 2;

@@ -36,7 +36,10 @@ OutputRouter& OutputRouter::Instance() {
   return router;
 }
 
-OutputRouter::OutputRouter() { nullOnly_ = qgetenv("KORVO_AUDIO") == "null"; }
+OutputRouter::OutputRouter() {
+  nullOnly_ = qgetenv("KORVO_AUDIO") == "null";
+  levelLogPath_ = qgetenv("KORVO_LEVEL_LOG").toStdString();
+}
 
 OutputRouter::~OutputRouter() {
   outputs_.clear();
@@ -102,9 +105,11 @@ std::unique_ptr<AudioOutput> OutputRouter::OpenOutput(int listIndex, unsigned ma
     }
   }
   if (!out) {  // no device, or none would open: keep time with the null output
-    out = std::make_unique<NullOutput>(slots_, mainGain_, nullRate_);
-    out->SetRouteMask(mask);
-    out->Start();
+    auto null = std::make_unique<NullOutput>(slots_, mainGain_, nullRate_);
+    null->SetRouteMask(mask);
+    if (mask & 1u) RecordLevels(*null);
+    null->Start();
+    out = std::move(null);
   }
   for (int route = 0; route < 2; ++route) {
     if (!(mask & (1u << route))) continue;
@@ -112,6 +117,24 @@ std::unique_ptr<AudioOutput> OutputRouter::OpenOutput(int listIndex, unsigned ma
     routeLatency_[route].store(out->LatencySeconds());
   }
   return out;
+}
+
+void OutputRouter::RecordLevels(NullOutput& out) {
+  if (levelLogPath_.empty()) return;
+  // Outputs are rebuilt when the devices are applied: one recorder serves them all while
+  // the rate stays, so the log keeps one time line. The old outputs are stopped by now.
+  if (!levelLog_ || levelLog_->Rate() != out.Rate()) {
+    levelLog_.reset();
+    auto recorder = std::make_unique<LevelRecorder>(levelLogPath_, out.Rate());
+    if (!recorder->Open()) {
+      qWarning("audio: cannot write the level log %s", levelLogPath_.c_str());
+      levelLogPath_.clear();
+      return;
+    }
+    recorder->StartWriter();
+    levelLog_ = std::move(recorder);
+  }
+  out.SetTap(&LevelRecorder::Tap, levelLog_.get());
 }
 
 void OutputRouter::RebuildOutputs() {

@@ -5,12 +5,14 @@
 #pragma once
 
 #include "audio/AudioOutput.h"
+#include "audio/LevelRecorder.h"
 #include "audio/Mixer.h"
 #include "audio/devices.h"
 
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 class NullOutput;
@@ -53,6 +55,7 @@ class OutputRouter {
   void ProbeDevices();
   void RebuildOutputs();
   std::unique_ptr<AudioOutput> OpenOutput(int listIndex, unsigned mask);
+  void RecordLevels(NullOutput& out);
 
   std::mutex mutex_;
   VoiceSlots slots_;
@@ -67,6 +70,10 @@ class OutputRouter {
   std::vector<int> paIndexOf_;  // listed index -> PortAudio device index
   int mainIndex_ = -1;
   int monitorIndex_ = -1;
+  // KORVO_LEVEL_LOG: where the null output's main route logs its level (the soak test);
+  // declared before the outputs, so no render feeds the recorder once it is gone.
+  std::string levelLogPath_;
+  std::unique_ptr<LevelRecorder> levelLog_;
   std::vector<std::unique_ptr<AudioOutput>> outputs_;
   uint64_t pastUnderflows_ = 0;  // of outputs closed since
   std::atomic<int> routeRate_[2] = {44100, 44100};

@@ -194,7 +194,12 @@ void MixEngine::SetMixNext(bool on) {
 }
 
 void MixEngine::EnsurePlayTick() {
-  if (IsPlaying(1) || IsPlaying(2)) return;
+  // Idle passes count only in a row: brief gaps over a long unattended day must not add up
+  // to the restart, after which (refused, or not yet done) ensure play mixes no more.
+  if (IsPlaying(1) || IsPlaying(2)) {
+    passCount_ = 0;
+    return;
+  }
   ++passCount_;
   controls_.SetStatus(QStringLiteral("pass %1").arg(passCount_));
   if (passCount_ <= 4) {

@@ -150,6 +150,33 @@ TEST_F(MixerTest, ConvertsRateAndPitchThroughTheResampler) {
   }
 }
 
+// The decoder keeps 0.4 s in the ring, topping it up a chunk at a time every 20 ms; every
+// 10 ms block must come out whole, whatever the clip's rate.
+TEST(MixerResampling, AFullRingNeverRunsShortOfABlock) {
+  constexpr int kChunk = 1152, kBlock = 441, kBlocks = 3000;  // 30 s of output
+  for (const int sourceRate : {22050, 32000, 48000, 44100}) {
+    Voice v;
+    VoiceSlots one;
+    one.Add(&v);
+    v.sourceRate = sourceRate;
+    v.playing = true;
+    const int limit = int(sourceRate * 0.4);
+    const std::vector<float> chunk(size_t(kChunk) * 2, 0.5f);
+    const auto topUp = [&] {
+      while (v.ring.Readable() + kChunk <= limit) ASSERT_EQ(v.ring.Write(chunk.data(), kChunk), kChunk);
+    };
+    topUp();
+    int shortBlocks = 0;
+    for (int block = 0; block < kBlocks; ++block) {
+      std::vector<float> out(size_t(kBlock) * 2, 0.0f);
+      shortBlocks += RenderVoiceAdd(v, out.data(), kBlock, kRate, 1.0f) < kBlock;
+      if (block % 2 == 1) topUp();
+    }
+    EXPECT_EQ(shortBlocks, 0) << sourceRate;
+    EXPECT_EQ(v.underruns.load(), 0u) << sourceRate;
+  }
+}
+
 // A decoder seeking again and again while the output renders: every frame carries its
 // seek number (left) and its place after that seek (right). After a flush nothing from
 // before it may play, and no frame may play twice.
