@@ -194,19 +194,13 @@ void MixEngine::SetMixNext(bool on) {
 }
 
 void MixEngine::EnsurePlayTick() {
-  // Idle passes count only in a row: brief gaps over a long unattended day must not add up
-  // to the restart, after which (refused, or not yet done) ensure play mixes no more.
-  if (IsPlaying(1) || IsPlaying(2)) {
-    passCount_ = 0;
-    return;
-  }
+  if (IsPlaying(1) || IsPlaying(2)) return;
   ++passCount_;
   controls_.SetStatus(QStringLiteral("pass %1").arg(passCount_));
-  if (passCount_ <= 4) {
-    StartMix();
-  } else if (passCount_ == 5) {
-    system_.RestartSystem();
-  }
+  if (passCount_ == 5) system_.RestartSystem();
+  // Every idle pass mixes, the fifth too: the restart may be refused (a station that does
+  // not allow it), fail, or take a while, and silence until then is the worst outcome.
+  StartMix();
 }
 
 void MixEngine::StartLoadBlink(int deck) { timers_.Start(timerid::LoadBlink(deck), kBlinkPeriodMs); }

@@ -311,27 +311,30 @@ TEST_F(MixEngineTest, MixWithNothingToPlayReportsOnTheStatusLine) {
   EXPECT_EQ(list.loads, 1) << "no clip in either deck: reset once and load the next clip";
 }
 
-TEST_F(MixEngineTest, EnsurePlayMixesFourTimesThenRestartsOnTheFifthIdlePassInARow) {
+TEST_F(MixEngineTest, EnsurePlayRestartsOnTheFifthIdlePassAndNeverStopsMixing) {
   list.count = 0;  // nothing can be mixed, so every pass stays idle
-  const auto fourIdlePasses = [this] {
-    for (int pass = 1; pass <= 4; ++pass) {
-      engine.OnTimer(timerid::kEnsurePlay);
-      EXPECT_EQ(engine.PassCount(), pass);
-    }
-    EXPECT_EQ(system.restarts, 0);
-  };
-  fourIdlePasses();
-  // A deck back on air starts the count again: gaps hours apart never add up to a restart.
+  for (int pass = 1; pass <= 4; ++pass) {
+    engine.OnTimer(timerid::kEnsurePlay);
+    EXPECT_EQ(engine.PassCount(), pass);
+  }
+  EXPECT_EQ(system.restarts, 0);
+  // A pass with a deck on air does not count, nor reset the count.
   decks.deck[1].state = PlayerState::Playing;
   engine.OnTimer(timerid::kEnsurePlay);
-  EXPECT_EQ(engine.PassCount(), 0);
+  EXPECT_EQ(engine.PassCount(), 4);
   decks.deck[1].state = PlayerState::Paused;
-  fourIdlePasses();
   engine.OnTimer(timerid::kEnsurePlay);
-  EXPECT_EQ(controls.status, QStringLiteral("pass 5"));
+  EXPECT_EQ(engine.PassCount(), 5);
   EXPECT_EQ(system.restarts, 1);
+  // The restart did not happen (a station that does not allow it): idle passes go on
+  // mixing instead of leaving the station silent, and the restart is not asked again.
+  list.count = 3;
+  OrdinaryCase();
+  decks.deck[2].state = PlayerState::AtEnd;
   engine.OnTimer(timerid::kEnsurePlay);
-  EXPECT_EQ(system.restarts, 1) << "restart is asked for once";
+  EXPECT_EQ(controls.status, QStringLiteral("pass 6"));
+  EXPECT_TRUE(engine.Mixing());
+  EXPECT_EQ(system.restarts, 1);
 }
 
 TEST_F(MixEngineTest, EnsurePlayStartsAMixOnAnIdlePass) {
