@@ -149,7 +149,8 @@ TEST_F(PanelsTest, HandTheOperatorsActionsToTheDecks) {
   EXPECT_EQ(D().StateText(1), QStringLiteral("CLOSED"));
   ASSERT_TRUE(Shows([&] { return Panel(1).State()->text() == QLatin1String("CLOSED"); }));
   EXPECT_EQ(Panel(1).FaderLabel()->text(), QStringLiteral("-20 db"));
-  EXPECT_EQ(Centre().EqualizerSlider(3)->value(), 0);
+  // The sliders show the reset on the view's next frame, which a loaded machine may delay.
+  EXPECT_TRUE(Shows([&] { return Centre().EqualizerSlider(3)->value() == 0; }));
 }
 
 TEST_F(PanelsTest, APlayingDeckRepaintsItsDisplaysNotThePanelBeneath) {
