@@ -39,7 +39,7 @@ const PageText kPages[InfoPagesDialog::kPageCount] = {
     {"Players", "The decks",
      "PLAY\tplay / pause\tCue\tto the cue mark, paused\n"
      "Open\ta clip from disk\tP\treset the deck\n"
-     "<< >>\tone frame back / on\tC\tstart at the first sound\n"
+     "<< >>\tone frame back / on\tC\tAUTO CUE (stay paused)\n"
      "The fader sets the deck's volume, the slider beside it the pitch.\n"
      "The counters show the time played and the time left of the clip.\n"
      "M I X in the centre starts the crossfade now; the master fader and\n"
