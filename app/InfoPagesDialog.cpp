@@ -37,7 +37,7 @@ const PageText kPages[InfoPagesDialog::kPageCount] = {
      "X\tExit\t.\tThese pages\n"
      "A right click on a list shows its menu, elsewhere the main one."},
     {"Players", "The decks",
-     "PLAY\tplay / pause\tCue\tto the cue mark, paused\n"
+     "PLAY\tplay / pause\tCue\tback to the cue mark\n"
      "Open\ta clip from disk\tP\treset the deck\n"
      "<< >>\tone frame back / on\tC\tAUTO CUE (stay paused)\n"
      "The fader sets the deck's volume, the slider beside it the pitch.\n"
