@@ -14,7 +14,8 @@ class NullOutput final : public AudioOutput {
   bool Start() override;
   void Stop() override;
   // Called with every rendered buffer on the pacing thread, inside the render (tests,
-  // benchmarks and the level log of the soak test). Returns once the previous tap can no longer be running.
+  // benchmarks and the soak's level log). Returns once the previous tap can no longer be
+  // running.
   using Tap = void (*)(void* context, const float* frames, int count);
   void SetTap(Tap tap, void* context);
 

@@ -1,6 +1,5 @@
 #include "formats/EplWriter.h"
 
-
 #include "formats/EplReader.h"
 #include "formats/QuotedValues.h"
 #include "formats/StationFile.h"

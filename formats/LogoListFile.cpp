@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "formats/QuotedValues.h"
-#include "formats/StationText.h"
 #include "formats/StationFile.h"
+#include "formats/StationText.h"
 
 namespace logolist {
 

@@ -2,9 +2,8 @@
 
 #include <QFile>
 
-#include "formats/StationFile.h"
-
 #include "formats/QuotedValues.h"
+#include "formats/StationFile.h"
 #include "formats/TimeText.h"
 
 namespace prl {
@@ -28,7 +27,6 @@ QByteArray Quoted(const QString& text, const char* lineEnd) {
   out += lineEnd;
   return out;
 }
-
 
 }  // namespace
 

@@ -11,8 +11,8 @@ bool ReadWhole(const QString& path, qint64 maxBytes, QByteArray& data, Empty emp
   const qint64 size = file.size();
   if (size > maxBytes || (size <= 0 && empty == Empty::Refused)) return false;
   QByteArray bytes = file.read(size);
-  // A file that claims a size but gives nothing could not be read.
-  if (size > 0 && bytes.isEmpty()) return false;
+  // Fewer bytes than the file claims (it shrank, or a read failed): not the whole file.
+  if (bytes.size() != size) return false;
   data = std::move(bytes);
   return true;
 }

@@ -13,7 +13,6 @@ namespace {
 // A style table is a few kilobytes; anything far larger is not one.
 constexpr qint64 kMaxFileBytes = 16LL * 1024 * 1024;
 
-
 }  // namespace
 
 QString StyleFilePath(const QString& folder) {

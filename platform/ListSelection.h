@@ -6,6 +6,9 @@
 #include <functional>
 #include <utility>
 
+class QAbstractItemModel;
+class QObject;
+
 class ListSelection {
  public:
   // -1 when nothing (or a row that no longer exists) is chosen.
@@ -50,3 +53,7 @@ class ListSelection {
   std::function<int()> topRow_;
   int row_ = -1;
 };
+
+// Keeps the choice on its row while the model's rows come and go, until owner goes; lost
+// runs when the chosen row itself went or the model was reset.
+void FollowRows(ListSelection& selection, QAbstractItemModel& model, QObject* owner, std::function<void()> lost);

@@ -12,7 +12,6 @@ namespace {
 // Far more than any advert play list; a bigger file is not copied.
 constexpr qint64 kMaxCopyBytes = 16LL * 1024 * 1024;
 
-
 }  // namespace
 
 QString PathIn(const QString& driveC, const char* name) { return driveC + u'/' + QLatin1String(name); }
@@ -22,11 +21,8 @@ bool CopyWhole(const QString& source, const QString& target) {
   const QFileInfo from(source), to(target);
   if (!from.isFile()) return false;
   if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath()) return false;
-  QFile in(source);
-  if (!in.open(QIODevice::ReadOnly) || in.size() > kMaxCopyBytes) return false;
-  const QByteArray bytes = in.readAll();
-  if (bytes.size() != in.size()) return false;
-  in.close();
+  QByteArray bytes;
+  if (!stationfile::ReadWhole(source, kMaxCopyBytes, bytes, stationfile::Empty::Allowed)) return false;
   return stationfile::WriteWhole(target, bytes);
 }
 

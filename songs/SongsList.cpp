@@ -6,16 +6,7 @@
 SongsList::SongsList(PlayLog& log, QObject* parent)
     : QObject(parent), log_(log), listDuration_(QString::fromLatin1(timetext::kUnmeasured)) {
   header_.Reset();
-  // The selection follows its clip as rows come and go, as a list control's does.
-  connect(&model_, &QAbstractItemModel::rowsInserted, this,
-          [this](const QModelIndex&, int first, int last) { selection_.RowsInserted(first, last); });
-  connect(&model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
-    if (selection_.RowsRemoved(first, last)) emit selectionChanged(-1);
-  });
-  connect(&model_, &QAbstractItemModel::modelReset, this, [this] {
-    selection_.Clear();
-    emit selectionChanged(-1);
-  });
+  FollowRows(selection_, model_, this, [this] { emit selectionChanged(-1); });
 }
 
 int SongsList::SelectedRow() const { return selection_.Row(Count()); }

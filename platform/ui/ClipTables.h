@@ -1,6 +1,6 @@
-// The look and behaviour every clip list of the console shares, and its buttons: whole rows selected one at
-// a time, no editing, no grid, fixed row heights (a list of 100 000 clips must not measure
-// every row), black on white.
+// The look and behaviour every clip list of the console shares, and its buttons: whole
+// rows selected one at a time, no editing, no grid, fixed row heights (a list of 100 000
+// clips must not measure every row), black on white.
 #pragma once
 
 class QPushButton;
